@@ -1,0 +1,24 @@
+#include <ctime>
+
+#include "platform/system_services.h"
+
+namespace pinmover {
+
+namespace {
+
+class PosixClock : public Clock {
+ public:
+  LocalDateTime Now() override {
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    ::localtime_r(&now, &local);
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+            local.tm_hour,        local.tm_min,     local.tm_sec};
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<Clock> MakeSystemClock() { return std::make_unique<PosixClock>(); }
+
+}  // namespace pinmover
