@@ -1,0 +1,102 @@
+#include "core/converter_dialog.h"
+
+#include "core/path_operations.h"
+#include "core/point_list_conversion.h"
+#include "core/voice_guidance_table.h"
+
+namespace pinmover {
+
+namespace {
+
+constexpr int minIconNumber = 1;
+constexpr int maxIconNumber = 180;
+
+}  // namespace
+
+ConverterDialog::ConverterDialog(DialogControls& controls, FileSystem& files, Clock& clock,
+                                 ApplicationMessages& messages)
+    : reader(files, messages), image(files, clock, messages), controls_(controls) {}
+
+void ConverterDialog::TakePaths() {
+  inputPath = controls_.FieldText(DialogField::InputPath);
+  outputPath = controls_.FieldText(DialogField::OutputPath);
+}
+
+void ConverterDialog::ShowPaths() {
+  controls_.SetFieldText(DialogField::InputPath, inputPath);
+  controls_.SetFieldText(DialogField::OutputPath, outputPath);
+}
+
+void ConverterDialog::FocusAndSelect(DialogField field) {
+  controls_.SetFocus(field);
+  controls_.SelectAll(field);
+}
+
+void ConverterDialog::DeriveOutputPath(const std::string& sourcePath) {
+  PathParts parts = SplitPath(sourcePath);
+  outputPath = JoinPath(parts.drive, parts.directory, parts.baseName, outputExtension);
+  std::string folder = JoinPath(parts.drive, parts.directory, "", "");
+  // A file dialog cannot start in a longer folder; it opens in its own default place instead.
+  if (folder.size() > maxFolderBytes) folder.clear();
+  inputFolder = folder;
+  outputFolder = folder;
+}
+
+std::optional<std::uint16_t> ConverterDialog::ChosenVoiceCode() {
+  int selection = controls_.VoiceSelection();
+  if (selection < 0 || selection >= static_cast<int>(voiceGuidanceTable.size())) {
+    // Text typed into the voice field counts when it names an entry of the list.
+    std::optional<int> typed = FindVoiceEntry(controls_.FieldText(DialogField::Voice));
+    if (!typed) {
+      FocusAndSelect(DialogField::Voice);
+      return std::nullopt;
+    }
+    selection = *typed;
+  }
+  return voiceGuidanceTable[static_cast<std::size_t>(selection)].code;
+}
+
+std::optional<int> ConverterDialog::ChosenIconPosition() {
+  std::optional<int> position = controls_.IconPosition();
+  if (!position || *position < minIconNumber || *position > maxIconNumber) {
+    FocusAndSelect(DialogField::IconNumber);
+    return std::nullopt;
+  }
+  return position;
+}
+
+void ConverterDialog::ConversionRun() {
+  TakePaths();
+  if (!ExtensionMatches(inputPath, inputExtension)) {
+    controls_.NavigateTo(DialogField::InputPath);
+    return;
+  }
+  if (!ExtensionMatches(outputPath, outputExtension)) {
+    DeriveOutputPath(inputPath);
+    ShowPaths();
+    FocusAndSelect(DialogField::OutputPath);
+    return;
+  }
+  std::optional<std::uint16_t> voiceCode = ChosenVoiceCode();
+  if (!voiceCode) return;
+  std::optional<int> iconPosition = ChosenIconPosition();
+  if (!iconPosition) return;
+
+  switch (ConvertPointList(reader, image, inputPath, outputPath, *iconPosition, *voiceCode,
+                           controls_)) {
+    case ConversionOutcome::LoadFailed:
+    case ConversionOutcome::NoPoints:
+      return;
+    case ConversionOutcome::WriteRefused:
+      // The user corrects the output path and tries again; nothing was converted.
+      FocusAndSelect(DialogField::OutputPath);
+      return;
+    case ConversionOutcome::Converted:
+      break;
+  }
+  controls_.Show("変換が終了しました。\nOKボタンを押して下さい。", "終了", message_style::ok);
+  TakePaths();
+  controls_.EndDialog(dialogResultOk);
+}
+
+}  // namespace pinmover

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "core/dialog_controls.h"
+#include "input/point_list_reader.h"
+#include "output/point_image.h"
+#include "platform/clock.h"
+#include "platform/file_system.h"
+#include "platform/message_box.h"
+
+namespace pinmover {
+
+// The main dialog's behaviour, apart from the window that shows it.
+class ConverterDialog {
+ public:
+  ConverterDialog(DialogControls& controls, FileSystem& files, Clock& clock,
+                  ApplicationMessages& messages);
+
+  // The convert button.
+  void ConversionRun();
+  // Sets outputPath and both folders from a source path; touches no field.
+  void DeriveOutputPath(const std::string& sourcePath);
+
+  // The two transfers between the path fields and their members.
+  void TakePaths();
+  void ShowPaths();
+
+  std::string inputExtension;
+  std::string outputExtension;
+  std::string productName;
+  PointListReader reader;
+  PointImage image;
+  std::string outputFolder;
+  std::string inputFolder;
+  std::string inputPath;
+  std::string outputPath;
+
+ private:
+  // The run's settings, or nothing after putting the focus on the field that is wrong.
+  std::optional<std::uint16_t> ChosenVoiceCode();
+  std::optional<int> ChosenIconPosition();
+  void FocusAndSelect(DialogField field);
+
+  DialogControls& controls_;
+};
+
+// The longest folder a file dialog is started in; a longer one is left empty.
+inline constexpr std::size_t maxFolderBytes = 259;
+
+}  // namespace pinmover

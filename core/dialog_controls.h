@@ -1,0 +1,32 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "platform/message_box.h"
+
+namespace pinmover {
+
+enum class DialogField { InputPath, OutputPath, IconNumber, Voice };
+
+inline constexpr int dialogResultOk = 1;
+
+// What the main dialog's behaviour needs of its window and controls. The message boxes it
+// shows through this interface are the dialog's own: exactly the caption and style given.
+class DialogControls : public MessageBoxService {
+ public:
+  virtual std::string FieldText(DialogField field) = 0;
+  virtual void SetFieldText(DialogField field, const std::string& text) = 0;
+  virtual void SetFocus(DialogField field) = 0;
+  // Selects the field's whole text and scrolls its caret into view.
+  virtual void SelectAll(DialogField field) = 0;
+  // Moves the focus as the Tab key would, which also selects the field's text.
+  virtual void NavigateTo(DialogField field) = 0;
+  // The icon spin's position; nothing when its field holds no number the spin accepts.
+  virtual std::optional<int> IconPosition() = 0;
+  // The voice list's selected index, or -1 when no entry is selected.
+  virtual int VoiceSelection() = 0;
+  virtual void EndDialog(int result) = 0;
+};
+
+}  // namespace pinmover

@@ -1,0 +1,228 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/converter_dialog.h"
+#include "core/raised_error_report.h"
+#include "tests/fakes/fake_clock.h"
+#include "tests/fakes/fake_dialog_controls.h"
+#include "tests/fakes/fake_file_system.h"
+#include "tests/fakes/recording_message_box.h"
+
+namespace pinmover {
+namespace {
+
+using testing::FakeClock;
+using testing::FakeDialogControls;
+using testing::FakeFileSystem;
+using testing::RecordingMessageBox;
+using Shown = RecordingMessageBox::Shown;
+
+std::string PointLines(int count) {
+  std::string text;
+  for (int i = 0; i < count; ++i) {
+    text += "#P#a#b#13712345#3539276#c#d#e#f#10#11#12#地点" + std::to_string(i) + "\r\n";
+  }
+  return text;
+}
+
+std::uint8_t SlotByte(const std::string& file, int slot, int offset) {
+  return static_cast<std::uint8_t>(file.at(48 + 256 * static_cast<std::size_t>(slot) +
+                                           static_cast<std::size_t>(offset)));
+}
+
+class ConversionRunTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dialog.inputExtension = "pmf";
+    dialog.outputExtension = "pnt";
+    controls.fields[DialogField::Voice] = "音声無し";
+  }
+
+  void Press() {
+    RunReportingErrors(messages, files, [this] { dialog.ConversionRun(); });
+  }
+  void SetPaths(const std::string& input, const std::string& output) {
+    controls.fields[DialogField::InputPath] = input;
+    controls.fields[DialogField::OutputPath] = output;
+  }
+
+  FakeDialogControls controls;
+  FakeFileSystem files;
+  FakeClock clock;
+  RecordingMessageBox boxes;
+  ApplicationMessages messages{boxes, "pinmover"};
+  ConverterDialog dialog{controls, files, clock, messages};
+};
+
+TEST_F(ConversionRunTest, RefusedInputPathOnlyMovesTheFocus) {
+  for (const char* input : {"", "C:\\data\\tour.pmf ", "\"C:\\data\\tour.pmf\"", "tour.txt"}) {
+    controls.calls.clear();
+    SetPaths(input, "C:\\data\\tour.pnt");
+    Press();
+    EXPECT_EQ(controls.calls, std::vector<std::string>{"navigate input"}) << input;
+  }
+  EXPECT_TRUE(boxes.shown.empty());
+  EXPECT_TRUE(files.files.empty());
+}
+
+TEST_F(ConversionRunTest, RefusedOutputPathIsReplacedByTheDerivedOne) {
+  for (const char* output : {"", "C:\\data\\out.dat"}) {
+    controls.calls.clear();
+    SetPaths("C:\\data\\tour.pmf", output);
+    files.files["C:\\data\\tour.pmf"] = PointLines(1);
+    Press();
+    EXPECT_EQ(controls.fields[DialogField::OutputPath], "C:\\data\\tour.pnt");
+    EXPECT_EQ(controls.calls, (std::vector<std::string>{"text input", "text output",
+                                                         "focus output", "select output"}));
+    EXPECT_EQ(dialog.inputFolder, "C:\\data\\");
+    EXPECT_EQ(dialog.outputFolder, "C:\\data\\");
+  }
+  EXPECT_EQ(files.files.size(), 1u) << "nothing is converted before the next press";
+  EXPECT_FALSE(controls.endResult);
+}
+
+TEST_F(ConversionRunTest, SuccessfulRunWritesReportsAndEnds) {
+  SetPaths("C:\\data\\tour.PMF", "C:\\data\\out.PNT");
+  files.files["C:\\data\\tour.PMF"] = PointLines(3);
+  controls.iconPosition = 7;
+  controls.voiceSelection = 2;
+  Press();
+
+  ASSERT_EQ(files.files.count("C:\\data\\out.PNT"), 1u);
+  const std::string& written = files.files["C:\\data\\out.PNT"];
+  ASSERT_EQ(written.size(), 64048u);
+  for (int slot = 0; slot < 3; ++slot) {
+    EXPECT_EQ(SlotByte(written, slot, 3), 1) << "in use";
+    EXPECT_EQ(SlotByte(written, slot, 149), 7) << "icon";
+    EXPECT_EQ(SlotByte(written, slot, 150), 0x80) << "voice entry 2 has code 0x0020";
+    EXPECT_EQ(SlotByte(written, slot, 151), 0x20);
+  }
+  EXPECT_EQ(SlotByte(written, 3, 3), 0) << "slot after the last point stays empty";
+  EXPECT_EQ(controls.shown, (std::vector<Shown>{{"変換が終了しました。\nOKボタンを押して下さい。",
+                                                 "終了", message_style::ok}}));
+  EXPECT_EQ(controls.endResult, dialogResultOk);
+  EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(ConversionRunTest, IconPositionIsWrittenAsItsNumber) {
+  SetPaths("tour.pmf", "tour.pnt");
+  files.files["tour.pmf"] = PointLines(1);
+  controls.iconPosition = 180;
+  Press();
+  EXPECT_EQ(SlotByte(files.files["tour.pnt"], 0, 149), 180);
+}
+
+TEST_F(ConversionRunTest, AtMostTwoHundredPointsAreCopied) {
+  SetPaths("tour.pmf", "tour.pnt");
+  files.files["tour.pmf"] = PointLines(250);
+  Press();
+  const std::string& written = files.files["tour.pnt"];
+  EXPECT_EQ(SlotByte(written, 199, 3), 1);
+  EXPECT_EQ(written.find_first_not_of('\0', 48 + 256 * 200), std::string::npos);
+}
+
+TEST_F(ConversionRunTest, MissingInputGivesTwoMessagesAndKeepsTheDialog) {
+  SetPaths("C:\\data\\gone.pmf", "C:\\data\\gone.pnt");
+  Press();
+  EXPECT_EQ(boxes.shown, (std::vector<Shown>{{"ファイルが見つかりませんでした。", "pinmover",
+                                              message_style::iconExclamation}}));
+  EXPECT_EQ(controls.shown,
+            (std::vector<Shown>{{"ファイル C:\\data\\gone.pmf の読み込みに失敗しました", "ERROR",
+                                 message_style::ok}}));
+  EXPECT_EQ(controls.fields[DialogField::InputPath], "C:\\data\\gone.pmf");
+  EXPECT_FALSE(controls.endResult);
+}
+
+TEST_F(ConversionRunTest, ListWithoutPointsWritesNothingAndSaysSo) {
+  SetPaths("empty.pmf", "empty.pnt");
+  files.files["empty.pmf"] = "comment line\n\n";
+  Press();
+  EXPECT_EQ(controls.shown, (std::vector<Shown>{{"ファイル empty.pmf に変換できる地点がありません",
+                                                 "ERROR", message_style::ok}}));
+  EXPECT_EQ(files.files.count("empty.pnt"), 0u);
+  EXPECT_FALSE(controls.endResult);
+}
+
+TEST_F(ConversionRunTest, UnwritableOutputKeepsTheDialogOpenOnTheOutputField) {
+  SetPaths("tour.pmf", "C:\\nowhere\\tour.pnt");
+  files.files["tour.pmf"] = PointLines(1);
+  files.faults["C:\\nowhere\\tour.pnt"].openCause = FileErrorCause::BadPath;
+  Press();
+  EXPECT_EQ(boxes.shown, (std::vector<Shown>{{"\"C:\\nowhere\\tour.pnt\"\n\n不正パス", "pinmover",
+                                              message_style::iconExclamation}}));
+  EXPECT_TRUE(controls.shown.empty()) << "no completion message";
+  EXPECT_EQ(controls.calls, (std::vector<std::string>{"focus output", "select output"}));
+  EXPECT_FALSE(controls.endResult);
+}
+
+TEST_F(ConversionRunTest, DiskFullDuringTheWriteIsReportedWithTheFullPath) {
+  SetPaths("tour.pmf", "tour.pnt");
+  files.files["tour.pmf"] = PointLines(1);
+  files.faults["tour.pnt"].failAfterBytes = 1000;
+  files.faults["tour.pnt"].ioCause = FileErrorCause::DiskFull;
+  Press();
+  EXPECT_EQ(boxes.shown,
+            (std::vector<Shown>{{"C:\\work\\tour.pnt へのｱｸｾｽ中にﾃﾞｨｽｸがいっぱいになりました。",
+                                 "pinmover", message_style::iconStop}}));
+  EXPECT_TRUE(controls.shown.empty());
+  EXPECT_FALSE(controls.endResult);
+  EXPECT_EQ(files.files.count("tour.pnt"), 0u);
+}
+
+TEST_F(ConversionRunTest, ReadErrorInTheListIsReportedForAnUntitledFile) {
+  SetPaths("tour.pmf", "tour.pnt");
+  files.files["tour.pmf"] = PointLines(100);
+  files.faults["tour.pmf"].failAfterBytes = 10;
+  files.faults["tour.pmf"].ioCause = FileErrorCause::HardIO;
+  Press();
+  EXPECT_EQ(boxes.shown,
+            (std::vector<Shown>{{"無題のﾌｧｲﾙ へのｱｸｾｽ中にﾊｰﾄﾞｳｪｱ I/O ｴﾗｰが報告されました。",
+                                 "pinmover", message_style::iconStop}}));
+  EXPECT_TRUE(controls.shown.empty());
+  EXPECT_EQ(dialog.reader.GetCount(), 0);
+}
+
+TEST_F(ConversionRunTest, TypedVoiceTextCountsWhenItNamesAnEntry) {
+  SetPaths("tour.pmf", "tour.pnt");
+  files.files["tour.pmf"] = PointLines(1);
+  controls.voiceSelection = -1;
+  controls.fields[DialogField::Voice] = "まもなく危険地点です";
+  Press();
+  EXPECT_EQ(SlotByte(files.files["tour.pnt"], 0, 150), 0x81) << "code 0x01E0";
+  EXPECT_EQ(SlotByte(files.files["tour.pnt"], 0, 151), 0xE0);
+}
+
+TEST_F(ConversionRunTest, UnknownVoiceOrIconStopsOnItsField) {
+  SetPaths("tour.pmf", "tour.pnt");
+  files.files["tour.pmf"] = PointLines(1);
+  controls.voiceSelection = -1;
+  controls.fields[DialogField::Voice] = "ベル";
+  Press();
+  EXPECT_EQ(controls.calls, (std::vector<std::string>{"focus voice", "select voice"}));
+
+  controls.calls.clear();
+  controls.voiceSelection = 0;
+  for (std::optional<int> icon : {std::optional<int>{}, std::optional<int>{0},
+                                  std::optional<int>{181}}) {
+    controls.iconPosition = icon;
+    Press();
+  }
+  EXPECT_EQ(controls.calls, (std::vector<std::string>{"focus icon", "select icon", "focus icon",
+                                                       "select icon", "focus icon", "select icon"}));
+  EXPECT_TRUE(boxes.shown.empty());
+  EXPECT_TRUE(controls.shown.empty());
+  EXPECT_EQ(files.files.count("tour.pnt"), 0u);
+}
+
+TEST_F(ConversionRunTest, LongInputPathDerivesWholeAndLeavesTheFoldersEmpty) {
+  std::string folder = "C:\\" + std::string(270, 'f') + "\\";
+  SetPaths(folder + "tour.pmf", "");
+  Press();
+  EXPECT_EQ(dialog.outputPath, folder + "tour.pnt");
+  EXPECT_EQ(dialog.inputFolder, "");
+  EXPECT_EQ(dialog.outputFolder, "");
+}
+
+}  // namespace
+}  // namespace pinmover
