@@ -32,14 +32,19 @@ void ConverterDialog::FocusAndSelect(DialogField field) {
   controls_.SelectAll(field);
 }
 
-void ConverterDialog::DeriveOutputPath(const std::string& sourcePath) {
-  PathParts parts = SplitPath(sourcePath);
-  outputPath = JoinPath(parts.drive, parts.directory, parts.baseName, outputExtension);
+std::string ConverterDialog::FolderOf(const std::string& path) {
+  PathParts parts = SplitPath(path);
   std::string folder = JoinPath(parts.drive, parts.directory, "", "");
   // A file dialog cannot start in a longer folder; it opens in its own default place instead.
   if (folder.size() > maxFolderBytes) folder.clear();
-  inputFolder = folder;
-  outputFolder = folder;
+  return folder;
+}
+
+void ConverterDialog::DeriveOutputPath(const std::string& sourcePath) {
+  PathParts parts = SplitPath(sourcePath);
+  outputPath = JoinPath(parts.drive, parts.directory, parts.baseName, outputExtension);
+  inputFolder = FolderOf(sourcePath);
+  outputFolder = inputFolder;
 }
 
 std::optional<std::uint16_t> ConverterDialog::ChosenVoiceCode() {

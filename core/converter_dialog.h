@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/dialog_controls.h"
 #include "input/point_list_reader.h"
@@ -19,8 +20,14 @@ class ConverterDialog {
   ConverterDialog(DialogControls& controls, FileSystem& files, Clock& clock,
                   ApplicationMessages& messages);
 
+  // Sets up the controls and takes the input path from the argument text.
+  void Initialise(const std::string& argumentText, const std::string& currentDirectory);
   // The convert button.
   void ConversionRun();
+  // The two browse buttons and files dropped on the dialog.
+  void BrowseInputFile();
+  void BrowseOutputFile();
+  void AcceptDroppedFiles(const std::vector<std::string>& names);
   // Sets outputPath and both folders from a source path; touches no field.
   void DeriveOutputPath(const std::string& sourcePath);
 
@@ -43,6 +50,8 @@ class ConverterDialog {
   std::optional<std::uint16_t> ChosenVoiceCode();
   std::optional<int> ChosenIconPosition();
   void FocusAndSelect(DialogField field);
+  // The drive and directory of path, or nothing when a file dialog could not start there.
+  static std::string FolderOf(const std::string& path);
 
   DialogControls& controls_;
 };

@@ -8,6 +8,19 @@
 namespace pinmover {
 
 enum class DialogField { InputPath, OutputPath, IconNumber, Voice };
+enum class DialogCaption { Window, InputGroup, OutputGroup };
+
+// What a file dialog is asked to show; filter is a list of label|pattern pairs ending in ||.
+struct FileDialogRequest {
+  enum class Kind { Open, Save };
+  Kind kind = Kind::Open;
+  std::string title;
+  std::string filter;
+  std::string defaultExtension;
+  std::string initialFolder;
+  unsigned flags = 0;
+  bool operator==(const FileDialogRequest&) const = default;
+};
 
 inline constexpr int dialogResultOk = 1;
 
@@ -27,6 +40,13 @@ class DialogControls : public MessageBoxService {
   // The voice list's selected index, or -1 when no entry is selected.
   virtual int VoiceSelection() = 0;
   virtual void EndDialog(int result) = 0;
+
+  virtual void SetCaption(DialogCaption which, const std::string& text) = 0;
+  virtual void AddVoiceEntry(const std::string& text) = 0;
+  virtual void SelectVoiceEntry(int index) = 0;
+  virtual void SetUpIconSpin(int lowest, int highest, int position) = 0;
+  // Runs a file dialog; the chosen full path, or nothing when the user cancelled.
+  virtual std::optional<std::string> ChooseFile(const FileDialogRequest& request) = 0;
 };
 
 }  // namespace pinmover

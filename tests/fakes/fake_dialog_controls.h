@@ -20,6 +20,13 @@ class FakeDialogControls : public DialogControls {
   std::vector<std::string> calls;
   std::vector<RecordingMessageBox::Shown> shown;
   std::optional<int> endResult;
+  std::map<DialogCaption, std::string> captions;
+  std::vector<std::string> voiceEntries;
+  int spinLowest = 0;
+  int spinHighest = 0;
+  std::vector<FileDialogRequest> fileDialogs;
+  // What the user picks in the next file dialogs, in order; nothing means cancel.
+  std::vector<std::optional<std::string>> fileChoices;
 
   std::string FieldText(DialogField field) override { return fields[field]; }
   void SetFieldText(DialogField field, const std::string& text) override {
@@ -39,6 +46,28 @@ class FakeDialogControls : public DialogControls {
   void EndDialog(int result) override {
     endResult = result;
     calls.push_back("end");
+  }
+
+  void SetCaption(DialogCaption which, const std::string& text) override {
+    captions[which] = text;
+  }
+  void AddVoiceEntry(const std::string& text) override { voiceEntries.push_back(text); }
+  void SelectVoiceEntry(int index) override {
+    voiceSelection = index;
+    fields[DialogField::Voice] = voiceEntries.at(static_cast<std::size_t>(index));
+  }
+  void SetUpIconSpin(int lowest, int highest, int position) override {
+    spinLowest = lowest;
+    spinHighest = highest;
+    iconPosition = position;
+    fields[DialogField::IconNumber] = std::to_string(position);
+  }
+  std::optional<std::string> ChooseFile(const FileDialogRequest& request) override {
+    fileDialogs.push_back(request);
+    calls.push_back("file dialog " + request.title);
+    std::optional<std::string> choice = fileChoices.at(0);
+    fileChoices.erase(fileChoices.begin());
+    return choice;
   }
 
   static std::string Name(DialogField field) {

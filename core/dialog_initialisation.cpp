@@ -1,0 +1,38 @@
+#include "core/converter_dialog.h"
+#include "core/path_operations.h"
+#include "core/voice_guidance_table.h"
+
+namespace pinmover {
+
+namespace {
+
+constexpr int firstIconNumber = 1;
+constexpr int lastIconNumber = 180;
+
+}  // namespace
+
+void ConverterDialog::Initialise(const std::string& argumentText,
+                                 const std::string& currentDirectory) {
+  productName = "pinmover";
+  inputExtension = "pmf";
+  outputExtension = "pnt";
+  controls_.SetCaption(DialogCaption::InputGroup, "入力　ファイル名（." + inputExtension + "）");
+  controls_.SetCaption(DialogCaption::OutputGroup, "出力　ファイル名（." + outputExtension + "）");
+  controls_.SetCaption(DialogCaption::Window, productName);
+
+  for (const VoiceGuidanceEntry& entry : voiceGuidanceTable) {
+    controls_.AddVoiceEntry(std::string(entry.text));
+  }
+  controls_.SelectVoiceEntry(0);
+  controls_.SetUpIconSpin(firstIconNumber, lastIconNumber, firstIconNumber);
+
+  inputFolder = currentDirectory.size() > maxFolderBytes ? std::string{} : currentDirectory;
+  outputFolder = inputFolder;
+  outputPath.clear();
+  inputPath = StripPathText(argumentText);
+  if (!inputPath.empty() && outputPath.empty()) DeriveOutputPath(inputPath);
+  ShowPaths();
+  if (inputPath.empty()) controls_.NavigateTo(DialogField::InputPath);
+}
+
+}  // namespace pinmover

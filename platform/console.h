@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace pinmover {
+
+// The program's arguments as UTF-8, whatever the system handed them over in.
+std::vector<std::string> Utf8Arguments(int argc, char** argv);
+// Makes the console show UTF-8 output as text.
+void UseUtf8Console();
+
+}  // namespace pinmover

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# The main job on the bundled example: sets up the machine, builds the command-line converter,
+# converts examples/tour.pmf and shows what a navigation unit would read from the result.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+cmake --preset native >/dev/null
+cmake --build --preset native --target pinmover-cli >/dev/null
+mkdir -p build/example
+cli=build/native/cli/pinmover-cli
+"$cli" convert --icon 7 --voice 2 -o build/example/tour.pnt examples/tour.pmf
+"$cli" dump build/example/tour.pnt
