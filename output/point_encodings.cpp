@@ -32,7 +32,9 @@ constexpr std::uint8_t semiVoicedMark = 0xDF;
 
 // In JIS X 0208 the voiced forms of ｶ to ﾄ and ﾊ to ﾎ directly follow the plain one, and the
 // semi-voiced forms of ﾊ to ﾎ come next.
-bool TakesVoicedMark(std::uint8_t b) { return (b >= 0xB6 && b <= 0xC4) || (b >= 0xCA && b <= 0xCE); }
+bool TakesVoicedMark(std::uint8_t b) {
+  return (b >= 0xB6 && b <= 0xC4) || (b >= 0xCA && b <= 0xCE);
+}
 bool TakesSemiVoicedMark(std::uint8_t b) { return b >= 0xCA && b <= 0xCE; }
 
 bool IsHalfWidthKatakana(std::uint8_t b) {
@@ -114,8 +116,8 @@ std::int32_t DmsToUnits(std::string_view dmsText) {
   std::uint32_t total = static_cast<std::uint32_t>(degrees) * 3600u +
                         static_cast<std::uint32_t>(minutes) * 60u +
                         static_cast<std::uint32_t>(seconds);
-  std::uint32_t units = total * 2048u + static_cast<std::uint32_t>(scaled / 1000) +
-                        (scaled % 1000 >= 500 ? 1u : 0u);
+  std::uint32_t units =
+      total * 2048u + static_cast<std::uint32_t>(scaled / 1000) + (scaled % 1000 >= 500 ? 1u : 0u);
   return static_cast<std::int32_t>(units);
 }
 
@@ -124,7 +126,8 @@ std::array<std::uint8_t, 2> SjisToJisPair(std::uint8_t first, std::uint8_t secon
   const unsigned c2 = second;
   const unsigned row = 2 * (c1 - (c1 < 0xA0 ? 0x81u : 0xC1u));
   if (c2 < 0x9F) {
-    return {static_cast<std::uint8_t>(row + 0x21), static_cast<std::uint8_t>(c2 > 0x7F ? c2 - 0x20 : c2 - 0x1F)};
+    return {static_cast<std::uint8_t>(row + 0x21),
+            static_cast<std::uint8_t>(c2 > 0x7F ? c2 - 0x20 : c2 - 0x1F)};
   }
   return {static_cast<std::uint8_t>(row + 0x22), static_cast<std::uint8_t>(c2 - 0x7E)};
 }
@@ -142,7 +145,8 @@ std::size_t EncodeName(std::string_view sjisName, std::span<std::uint8_t> units)
     } else if (IsHalfWidthKatakana(b)) {
       const auto next = static_cast<std::uint8_t>(i + 1 < name.size() ? name[i + 1] : '\0');
       const KatakanaUnit katakana = FullWidthKatakana(b, next);
-      unit = {static_cast<std::uint8_t>(katakana.code >> 8), static_cast<std::uint8_t>(katakana.code)};
+      unit = {static_cast<std::uint8_t>(katakana.code >> 8),
+              static_cast<std::uint8_t>(katakana.code)};
       i += katakana.bytesUsed;
     } else if (i + 1 < name.size()) {
       unit = SjisToJisPair(b, static_cast<std::uint8_t>(name[i + 1]));
@@ -159,7 +163,8 @@ std::size_t EncodeName(std::string_view sjisName, std::span<std::uint8_t> units)
 
 std::uint32_t CurrentDatePacked(const LocalDateTime& reading) {
   return PackBytes(static_cast<std::uint32_t>(reading.year) - 2000u,
-                   static_cast<std::uint32_t>(reading.month), static_cast<std::uint32_t>(reading.day));
+                   static_cast<std::uint32_t>(reading.month),
+                   static_cast<std::uint32_t>(reading.day));
 }
 
 std::uint32_t CurrentTimePacked(const LocalDateTime& reading) {

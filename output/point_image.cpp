@@ -83,13 +83,16 @@ void PointImage::InitPoint(int index) {
   SetCreationTime(index, CurrentTimePacked(now));
 }
 
-void PointImage::MarkInUse(int index) { StoreBigEndian32(SlotOf(fileBytes_, index), inUseOffset, 1); }
+void PointImage::MarkInUse(int index) {
+  StoreBigEndian32(SlotOf(fileBytes_, index), inUseOffset, 1);
+}
 
 void PointImage::SetName(int index, const std::string& sjisName) {
   std::array<std::uint8_t, nameUnitBytes> units{};
   const std::size_t encoded = EncodeName(sjisName, units);
   // A malformed pair can encode to a zero byte, which would end the name early anyway.
-  const auto end = std::find(units.begin(), units.begin() + static_cast<std::ptrdiff_t>(encoded), 0);
+  const auto end =
+      std::find(units.begin(), units.begin() + static_cast<std::ptrdiff_t>(encoded), 0);
   auto name = SlotOf(fileBytes_, index).subspan(nameOffset, sizeof(PointImageRecord::name));
   std::ranges::fill(name, 0);
   std::copy(units.begin(), end, name.begin());
@@ -116,11 +119,13 @@ void PointImage::SetCreationTime(int index, std::uint32_t packedTime) {
 }
 
 void PointImage::SetLongitude(int index, const std::string& dmsText) {
-  StoreBigEndian32(SlotOf(fileBytes_, index), longitudeOffset, static_cast<std::uint32_t>(DmsToUnits(dmsText)));
+  StoreBigEndian32(SlotOf(fileBytes_, index), longitudeOffset,
+                   static_cast<std::uint32_t>(DmsToUnits(dmsText)));
 }
 
 void PointImage::SetLatitude(int index, const std::string& dmsText) {
-  StoreBigEndian32(SlotOf(fileBytes_, index), latitudeOffset, static_cast<std::uint32_t>(DmsToUnits(dmsText)));
+  StoreBigEndian32(SlotOf(fileBytes_, index), latitudeOffset,
+                   static_cast<std::uint32_t>(DmsToUnits(dmsText)));
 }
 
 void PointImage::Seal(int index) {

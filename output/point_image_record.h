@@ -20,7 +20,7 @@ struct PointImageRecord {
   std::array<std::uint8_t, 4> inUse;      // 1 in a filled slot
   std::array<std::uint8_t, 4> longitude;  // signed, 1/2048 arc-second
   std::array<std::uint8_t, 4> latitude;
-  std::array<std::uint8_t, 40> name;      // JIS X 0208 units, zero-terminated
+  std::array<std::uint8_t, 40> name;  // JIS X 0208 units, zero-terminated
   std::array<std::uint8_t, 97> unused1;
   std::uint8_t icon;
   std::array<std::uint8_t, 2> attributes;   // bit 15 always set, bits 5-9 the voice code

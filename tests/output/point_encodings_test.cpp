@@ -72,8 +72,9 @@ TEST(DmsToUnits, LooksAtTheFirstThirtyTwoCharactersOnly) {
 
 TEST(DmsToUnits, WrapsHugeValuesAtThirtyTwoBits) {
   EXPECT_EQ(DmsToUnits("999999999/0/0"), static_cast<std::int32_t>(999999999u * 3600u * 2048u));
-  EXPECT_EQ(DmsToUnits("9999999999999"),
-            static_cast<std::int32_t>(static_cast<std::uint32_t>(9999999999999ull) * 3600u * 2048u));
+  EXPECT_EQ(
+      DmsToUnits("9999999999999"),
+      static_cast<std::int32_t>(static_cast<std::uint32_t>(9999999999999ull) * 3600u * 2048u));
   // Degrees and minutes of -2^31 vanish modulo 2^32; 9999 seconds and 999 thousandths remain.
   EXPECT_EQ(DmsToUnits("-2147483648/-2147483648/9999999"), 9999 * 2048 + 2046);
 }

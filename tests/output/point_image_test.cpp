@@ -94,8 +94,9 @@ TEST_F(PointImageTest, InitPointClearsEveryOldByte) {
   image_.Seal(0);
   image_.InitPoint(0);
   image_.SetName(0, "AB");
-  EXPECT_EQ(Name(0), (Bytes{0xFF, 0x41, 0xFF, 0x42, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                            0,    0,    0,    0,    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(Name(0),
+            (Bytes{0xFF, 0x41, 0xFF, 0x42, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                   0,    0,    0,    0,    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
   EXPECT_EQ(Field(0, 4, 4), (Bytes{0, 0, 0, 0}));
   EXPECT_EQ(Field(0, 150, 2), (Bytes{0x80, 0x00}));
   EXPECT_EQ(Field(0, 160, 4), (Bytes{0, 0, 0, 0}));
@@ -147,14 +148,16 @@ TEST_F(PointImageTest, LeavesTheNameZeroForAnEmptyText) {
 
 TEST_F(PointImageTest, EndsTheNameAtAZeroByteOfTheEncoding) {
   image_.InitPoint(0);
-  image_.SetName(0, "A\x81\x1F" "B");  // the malformed pair gives 21 00
+  image_.SetName(0,
+                 "A\x81\x1F"
+                 "B");  // the malformed pair gives 21 00
   EXPECT_EQ(Field(0, 12, 6), (Bytes{0xFF, 0x41, 0x21, 0, 0, 0}));
 }
 
 TEST_F(PointImageTest, StoresTheIconAsTheLowByteOfItsNumber) {
   image_.InitPoint(0);
-  const std::pair<const char*, std::uint8_t> cases[] = {{"07", 7}, {"180", 180}, {"300", 44},
-                                                        {"icon", 0}, {"-1", 255}};
+  const std::pair<const char*, std::uint8_t> cases[] = {
+      {"07", 7}, {"180", 180}, {"300", 44}, {"icon", 0}, {"-1", 255}};
   for (auto [text, icon] : cases) {
     image_.SetIcon(0, text);
     EXPECT_EQ(Slot(0)[149], icon) << text;
@@ -215,9 +218,9 @@ TEST_F(PointImageTest, ReportsAnOpenFailureAndKeepsTheImage) {
   const Bytes before(image_.Bytes().begin(), image_.Bytes().end());
   EXPECT_EQ(image_.Write("D:\\地点.pnt"), -1);
   ASSERT_EQ(boxes_.shown.size(), 1u);
-  EXPECT_EQ(boxes_.shown[0],
-            (RecordingMessageBox::Shown{"\"D:\\地点.pnt\"\n\nSHARE.EXE 未ロードまたは共有領域ロック済み",
-                                        "pinmover", message_style::iconExclamation}));
+  EXPECT_EQ(boxes_.shown[0], (RecordingMessageBox::Shown{
+                                 "\"D:\\地点.pnt\"\n\nSHARE.EXE 未ロードまたは共有領域ロック済み",
+                                 "pinmover", message_style::iconExclamation}));
   EXPECT_EQ(Bytes(image_.Bytes().begin(), image_.Bytes().end()), before);
   EXPECT_EQ(image_.Write("other.pnt"), 0);
 }

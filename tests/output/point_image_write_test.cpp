@@ -53,8 +53,8 @@ class DiskFillingUp : public FileSystem {
 class PointImageWriteTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("pinmover-output-" + std::to_string(std::random_device{}()));
+    folder_ =
+        fs::temp_directory_path() / ("pinmover-output-" + std::to_string(std::random_device{}()));
     fs::create_directories(folder_);
   }
   void TearDown() override { fs::remove_all(folder_); }
