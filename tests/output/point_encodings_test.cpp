@@ -21,11 +21,6 @@ Bytes Pair(std::string_view sjisCharacter) {
   return {pair.begin(), pair.end()};
 }
 
-TEST(ToBigEndian32, StoresTheHighByteFirst) {
-  EXPECT_EQ(ToBigEndian32(0x3B8D28CDu), (std::array<std::uint8_t, 4>{0x3B, 0x8D, 0x28, 0xCD}));
-  EXPECT_EQ(ToBigEndian32(1), (std::array<std::uint8_t, 4>{0, 0, 0, 1}));
-}
-
 TEST(DmsToUnits, ConvertsTheWorkedExamples) {
   EXPECT_EQ(DmsToUnits("135/30/45.1"), 999106765);
   EXPECT_EQ(ToBigEndian32(static_cast<std::uint32_t>(DmsToUnits("135/30/45.1"))),
@@ -77,14 +72,6 @@ TEST(DmsToUnits, WrapsHugeValuesAtThirtyTwoBits) {
       static_cast<std::int32_t>(static_cast<std::uint32_t>(9999999999999ull) * 3600u * 2048u));
   // Degrees and minutes of -2^31 vanish modulo 2^32; 9999 seconds and 999 thousandths remain.
   EXPECT_EQ(DmsToUnits("-2147483648/-2147483648/9999999"), 9999 * 2048 + 2046);
-}
-
-TEST(DecimalTextValue, ReadsLikeAtoi) {
-  EXPECT_EQ(DecimalTextValue("07"), 7);
-  EXPECT_EQ(DecimalTextValue("  -12x3"), -12);
-  EXPECT_EQ(DecimalTextValue("+5"), 5);
-  EXPECT_EQ(DecimalTextValue("x5"), 0);
-  EXPECT_EQ(DecimalTextValue("- 5"), 0);
 }
 
 TEST(SjisToJisPair, TransformsTheWorkedExamples) {
@@ -161,12 +148,6 @@ TEST(SlotChecksum, AddsTheWordsFromOffsetFourToOneHundredFiftyNine) {
   EXPECT_EQ(SlotChecksum(slot), 0x01000101u);
   for (std::size_t outside : {0u, 3u, 160u, 163u, 164u, 255u}) slot[outside] = 0xAB;
   EXPECT_EQ(SlotChecksum(slot), 0x01000101u);
-}
-
-TEST(SlotChecksum, WrapsAtThirtyTwoBits) {
-  std::array<std::uint8_t, recordSize> slot{};
-  slot.fill(0xFF);
-  EXPECT_EQ(SlotChecksum(slot), static_cast<std::uint32_t>(39ull * 0xFFFFFFFFull));
 }
 
 }  // namespace
