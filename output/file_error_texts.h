@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+#include "platform/file_error.h"
+
+namespace pinmover {
+
+// Why an output file did not open, as the open failure message says it.
+std::string OpenFailureText(FileErrorCause cause);
+
+// The report of a file that failed after it was opened, naming the file by its full path.
+std::string FileErrorReport(FileErrorCause cause, const std::string& fullPath);
+
+}  // namespace pinmover

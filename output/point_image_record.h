@@ -1,0 +1,56 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+namespace pinmover {
+
+// The point file as the navigation unit reads it: a header, then fixed 256-byte slots. Every
+// field is plain bytes, so the structs have no padding and fix the offsets; numbers of more
+// than one byte are big-endian.
+struct PointImageHeader {
+  std::array<std::uint8_t, 26> signature;  // the text below and its terminating zero
+  std::array<std::uint8_t, 22> reserved;
+};
+
+inline constexpr char pointFileSignature[] = "Clarion Point Data Format";
+
+struct PointImageRecord {
+  std::array<std::uint8_t, 4> inUse;      // 1 in a filled slot
+  std::array<std::uint8_t, 4> longitude;  // signed, 1/2048 arc-second
+  std::array<std::uint8_t, 4> latitude;
+  std::array<std::uint8_t, 40> name;  // JIS X 0208 units, zero-terminated
+  std::array<std::uint8_t, 97> unused1;
+  std::uint8_t icon;
+  std::array<std::uint8_t, 2> attributes;   // bit 15 always set, bits 5-9 the voice code
+  std::array<std::uint8_t, 3> createdTime;  // hour, minute, second
+  std::array<std::uint8_t, 3> createdDate;  // year - 2000, month, day
+  std::array<std::uint8_t, 2> unused2;
+  std::array<std::uint8_t, 4> checksum;  // sum of the words from longitude to unused2
+  std::array<std::uint8_t, 92> unused3;
+};
+
+inline constexpr std::size_t headerSize = sizeof(PointImageHeader);
+inline constexpr std::size_t recordSize = sizeof(PointImageRecord);
+// The name keeps 19 two-byte units; two zero bytes always follow them.
+inline constexpr std::size_t nameUnitBytes = 38;
+
+static_assert(sizeof(pointFileSignature) == sizeof(PointImageHeader::signature));
+static_assert(headerSize == 48);
+static_assert(recordSize == 256);
+static_assert(offsetof(PointImageRecord, inUse) == 0);
+static_assert(offsetof(PointImageRecord, longitude) == 4);
+static_assert(offsetof(PointImageRecord, latitude) == 8);
+static_assert(offsetof(PointImageRecord, name) == 12);
+static_assert(offsetof(PointImageRecord, unused1) == 52);
+static_assert(offsetof(PointImageRecord, icon) == 149);
+static_assert(offsetof(PointImageRecord, attributes) == 150);
+static_assert(offsetof(PointImageRecord, createdTime) == 152);
+static_assert(offsetof(PointImageRecord, createdDate) == 155);
+static_assert(offsetof(PointImageRecord, unused2) == 158);
+static_assert(offsetof(PointImageRecord, checksum) == 160);
+static_assert(offsetof(PointImageRecord, unused3) == 164);
+static_assert(nameUnitBytes + 2 == sizeof(PointImageRecord::name));
+
+}  // namespace pinmover
