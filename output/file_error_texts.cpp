@@ -59,4 +59,8 @@ std::string FileErrorReport(FileErrorCause cause, const std::string& fullPath) {
   return text.append(report);
 }
 
+std::string OpenFailureMessage(FileErrorCause cause, const std::string& path) {
+  return "\"" + path + "\"\n\n" + OpenFailureText(cause);
+}
+
 }  // namespace pinmover

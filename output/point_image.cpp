@@ -147,7 +147,7 @@ int PointImage::Write(const std::string& path) {
 }
 
 void PointImage::ReportFileError(FileErrorCause cause, const std::string& path) {
-  messages_.Show("\"" + path + "\"\n\n" + OpenFailureText(cause), message_style::ok);
+  messages_.Show(OpenFailureMessage(cause, path), message_style::ok);
 }
 
 }  // namespace pinmover

@@ -1,0 +1,1 @@
+"$CLI" dump nothing.pnt

@@ -1,0 +1,2 @@
+printf 'not a point file' > odd.pnt
+"$CLI" dump --json odd.pnt

@@ -1,0 +1,3 @@
+printf 'only a comment\r\n\r\n' > empty.pmf
+"$CLI" convert empty.pmf
+ls

@@ -1,0 +1,1 @@
+"$CLI" convert "smile-😀.pmf"

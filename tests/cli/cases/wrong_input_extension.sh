@@ -1,0 +1,2 @@
+printf '#a\n' > list.txt
+"$CLI" convert list.txt

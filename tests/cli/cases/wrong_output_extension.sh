@@ -1,0 +1,3 @@
+cp "$EXAMPLES/tour.pmf" tour.pmf
+"$CLI" convert -o tour.dat tour.pmf
+ls
