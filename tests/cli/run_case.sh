@@ -6,8 +6,10 @@ set -uo pipefail
 cli=$1 case_script=$2 examples=$3
 work=$(mktemp -d)
 trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
+mkdir "$work/case"
 
-(cd "$work" && CLI=$cli EXAMPLES=$examples bash "$case_script" >stdout 2>stderr; echo $? >status)
+(cd "$work/case" && CLI=$cli EXAMPLES=$examples bash "$case_script" >../stdout 2>../stderr
+ echo $? >../status)
 
 failed=0
 expected_status=$(cat "${case_script%.sh}.exit" 2>/dev/null || echo 0)

@@ -1,3 +1,3 @@
 printf 'only a comment\r\n\r\n' > empty.pmf
-"$CLI" convert empty.pmf
-ls
+"$CLI" convert empty.pmf; status=$?
+ls; exit $status

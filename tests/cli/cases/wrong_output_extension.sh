@@ -1,3 +1,3 @@
 cp "$EXAMPLES/tour.pmf" tour.pmf
-"$CLI" convert -o tour.dat tour.pmf
-ls
+"$CLI" convert -o tour.dat tour.pmf; status=$?
+ls; exit $status
