@@ -1,5 +1,6 @@
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -8,6 +9,11 @@
 namespace pinmover {
 
 namespace {
+
+bool IsAscii(std::string_view text) {
+  return std::all_of(text.begin(), text.end(),
+                     [](char byte) { return static_cast<unsigned char>(byte) < 0x80; });
+}
 
 // Converts a whole text with iconv, or gives nothing when any byte cannot be converted.
 template <class Out, class In>
@@ -35,11 +41,15 @@ std::optional<Out> Convert(const char* to, const char* from, In text) {
 
 }  // namespace
 
+// ASCII reads the same in all three encodings; most paths are ASCII, and passing them
+// straight through spares every run the loading of the code page converter.
 std::optional<std::string> SjisToUtf8(std::string_view sjis) {
+  if (IsAscii(sjis)) return std::string(sjis);
   return Convert<std::string>("UTF-8", "CP932", sjis);
 }
 
 std::optional<std::string> Utf8ToSjis(std::string_view utf8) {
+  if (IsAscii(utf8)) return std::string(utf8);
   return Convert<std::string>("CP932", "UTF-8", utf8);
 }
 
