@@ -47,6 +47,7 @@ stop_session() {
   stop_wineserver
   stop_recorded "$session/xvfb.pid" Xvfb TERM
   rm -f "$session/display" "$session"/output.*
+  forget_server_folder
 }
 
 start_xvfb() {
@@ -134,7 +135,6 @@ prepare_prefix() {
     return
   fi
   echo "wine-session: making the Wine prefix $prefix (once)"
-  forget_server_folder
   rm -rf "$prefix"
   mkdir -p "$prefix"
   printf '\xFF\xFE' >"$session/settings.reg"
@@ -157,7 +157,8 @@ prepare_prefix() {
   echo "$stamp" >"$prefix/.pinmover-ready"
 }
 
-# Debian's Wine keeps the server's folder in /tmp under a name it records in the prefix.
+# Debian's Wine keeps the server's folder in /tmp under a name it records in the prefix; with
+# the server gone it is left over, and Wine makes it again when needed.
 forget_server_folder() {
   local name
   name=$(cat "$prefix/wineserver" 2>/dev/null || true)
