@@ -1,7 +1,7 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cstdio>
+#include <cwchar>
 #include <random>
 #include <utility>
 
