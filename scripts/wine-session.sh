@@ -1,0 +1,191 @@
+#!/usr/bin/env bash
+# The Wine session the Windows build's tests run in.
+#
+#   wine-session.sh start SESSION   prepare SESSION/prefix (once), start Xvfb on a free display
+#                                   and a persistent wineserver for that prefix
+#   wine-session.sh stop SESSION    stop exactly the Xvfb and wineserver that start recorded
+#
+# SESSION (the build's wine-session folder) holds the prefix, the display number and the
+# process ids; scripts/wine-run.sh runs programs in it. Processes are only ever stopped by the
+# ids recorded here, since other Wine sessions may run on the same machine.
+set -euo pipefail
+
+usage() {
+  echo "usage: $0 start|stop SESSION-FOLDER" >&2
+  exit 2
+}
+(($# == 2)) || usage
+action=$1
+session=$(realpath -m "$2")
+prefix=$session/prefix
+
+source "$(dirname "$0")/wine-common.sh"
+wine_environment "$session"
+# No Mono or Gecko: their installers would wait for an answer on the invisible display.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+wine=$(wine_loader)
+
+stop_recorded() {
+  local file=$1 name=$2 signal=$3 pid
+  if running "$file" "$name"; then
+    pid=$(<"$file")
+    kill "-$signal" "$pid" 2>/dev/null || true
+    for _ in $(seq 50); do
+      running "$file" "$name" || break
+      sleep 0.1
+    done
+    if running "$file" "$name"; then kill -KILL "$pid" 2>/dev/null || true; fi
+  fi
+  rm -f "$file"
+}
+
+# SIGINT is wineserver's orderly shutdown: it ends the prefix's Wine processes and writes the
+# registry to the prefix before it exits (SIGTERM would leave the processes running).
+stop_wineserver() { stop_recorded "$session/wineserver.pid" wineserver INT; }
+
+stop_session() {
+  stop_wineserver
+  stop_recorded "$session/xvfb.pid" Xvfb TERM
+  rm -f "$session/display" "$session"/output.*
+  forget_server_folder
+}
+
+start_xvfb() {
+  # -displayfd lets Xvfb take the first free display itself and tell us which, without races
+  # against other sessions.
+  rm -f "$session/display"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset \
+    3>"$session/display" </dev/null >"$session/xvfb.log" 2>&1 &
+  echo $! >"$session/xvfb.pid"
+  for _ in $(seq 100); do
+    [[ -s $session/display ]] && break
+    running "$session/xvfb.pid" Xvfb || break
+    sleep 0.1
+  done
+  if [[ ! -s $session/display ]]; then
+    echo "wine-session: Xvfb did not start:" >&2
+    cat "$session/xvfb.log" >&2
+    exit 1
+  fi
+  wine_environment "$session"
+}
+
+# The socket through which Wine's programs reach the server of this prefix. Wine names its
+# folder after the prefix's device and inode, under /tmp/.wine-UID (Debian: /tmp/wine-XXXXXX).
+server_socket_exists() {
+  local device inode
+  read -r device inode < <(stat -c '%d %i' "$prefix")
+  compgen -G "/tmp/*wine-*/server-$(printf '%x-%x' "$device" "$inode")/socket" >/dev/null
+}
+
+# -f keeps wineserver in the foreground so that $! is its id. PERSISTENCE is -p (stay up
+# between programs) or -p0 (orderly shutdown once the last program has ended).
+start_wineserver() {
+  local persistence=$1
+  wineserver -f "$persistence" </dev/null >>"$session/wineserver.log" 2>&1 &
+  echo $! >"$session/wineserver.pid"
+  # A Wine program started before the socket exists would start a server of its own.
+  for _ in $(seq 100); do
+    server_socket_exists && return
+    running "$session/wineserver.pid" wineserver || break
+    sleep 0.1
+  done
+  echo "wine-session: wineserver did not start; see $session/wineserver.log" >&2
+  exit 1
+}
+
+# The family name fontconfig gives IPA P Gothic, which stands in for the Japanese system font.
+japanese_font() {
+  local family
+  family=$(fc-list :lang=ja family | tr ',' '\n' | grep -m1 -x 'IPAPGothic' || true)
+  [[ -n $family ]] || family=$(fc-list :lang=ja family | head -n1 | cut -d, -f1)
+  [[ -n $family ]] || {
+    echo "wine-session: no Japanese font found (scripts/setup.sh installs fonts-ipafont-gothic)" >&2
+    return 1
+  }
+  echo "$family"
+}
+
+# The settings the prefix gets, as a registry file: Japanese dialog fonts map to the IPA font,
+# and windows are not handed to a window manager (there is none on Xvfb, and Wine would wait
+# about two seconds for it whenever a window hides).
+registry_settings() {
+  local font=$1
+  cat <<EOF
+Windows Registry Editor Version 5.00
+
+[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes]
+"ＭＳ Ｐゴシック"="$font"
+"MS PGothic"="$font"
+"MS Shell Dlg"="$font"
+
+[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]
+"Managed"="N"
+EOF
+}
+
+# A prefix is reused when it was completed with the same Wine and the same settings; anything
+# else (a fresh clone, an interrupted first start, an upgraded Wine) makes it anew.
+prepare_prefix() {
+  local font settings stamp
+  font=$(japanese_font)
+  settings=$(registry_settings "$font")
+  stamp=$("$wine" --version)$'\n'$(sha256sum <<<"$settings" | cut -d' ' -f1)
+  if [[ -f $prefix/.pinmover-ready && $(<"$prefix/.pinmover-ready") == "$stamp" ]]; then
+    return
+  fi
+  echo "wine-session: making the Wine prefix $prefix (once)"
+  rm -rf "$prefix"
+  mkdir -p "$prefix"
+  printf '\xFF\xFE' >"$session/settings.reg"
+  printf '%s\r\n' "$settings" | iconv -f UTF-8 -t UTF-16LE >>"$session/settings.reg"
+  # The first program of a new prefix makes it (wineboot) before it runs. When it has ended,
+  # the server ends the prefix's background programs, writes the registry out and exits;
+  # only then is the prefix complete.
+  start_wineserver -p0
+  "$wine" regedit /S "$(winepath_of "$session/settings.reg")" \
+    </dev/null >>"$session/wineboot.log" 2>&1
+  for _ in $(seq 300); do
+    running "$session/wineserver.pid" wineserver || break
+    sleep 0.1
+  done
+  stop_wineserver
+  if ! grep -q '^"Managed"="N"' "$prefix/user.reg" 2>/dev/null; then
+    echo "wine-session: the prefix did not take its settings; see $session/wineboot.log" >&2
+    exit 1
+  fi
+  echo "$stamp" >"$prefix/.pinmover-ready"
+}
+
+# Debian's Wine keeps the server's folder in /tmp under a name it records in the prefix; with
+# the server gone it is left over, and Wine makes it again when needed.
+forget_server_folder() {
+  local name
+  name=$(cat "$prefix/wineserver" 2>/dev/null || true)
+  if [[ $name == wine-* && -d /tmp/$name ]]; then rm -rf "/tmp/$name"; fi
+}
+
+# Unix paths are reachable through Wine's Z: drive.
+winepath_of() { echo "Z:${1//\//\\}"; }
+
+case $action in
+  start)
+    mkdir -p "$session"
+    stop_session  # whatever an interrupted earlier run left behind
+    # A start that fails half-way leaves nothing running.
+    trap 'status=$?; ((status == 0)) || stop_session' EXIT
+    start_xvfb
+    prepare_prefix
+    start_wineserver -p
+    # Wine's background services start with the first program; started here, they write to
+    # the session's log rather than holding on to a test's output.
+    "$wine" wineboot </dev/null >>"$session/wineboot.log" 2>&1
+    echo "wine-session: display $DISPLAY, prefix $prefix"
+    ;;
+  stop)
+    stop_session
+    ;;
+  *)
+    usage
+    ;;
+esac
