@@ -26,8 +26,8 @@ class OutputFile {
   virtual ~OutputFile() = default;
   // Writes the whole buffer or throws FileError carrying the output path.
   virtual void Write(std::span<const char> bytes) = 0;
-  // Flushes, closes and puts the content in place atomically. A failure to put it in place
-  // throws FileError with the path; a failure to flush or close throws it without one.
+  // Flushes, closes and puts the content in place atomically. A failure to flush or to put
+  // the content in place throws FileError with the path; a failure to close throws it without.
   virtual void Commit() = 0;
 };
 
