@@ -1,15 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
 
 #include "output/point_image.h"
 #include "platform/system_services.h"
 #include "platform/text_encoding.h"
 #include "tests/fakes/fake_clock.h"
 #include "tests/fakes/recording_message_box.h"
+#include "tests/fakes/scratch_folder.h"
 
 namespace pinmover {
 namespace {
@@ -52,32 +50,20 @@ class DiskFillingUp : public FileSystem {
 
 class PointImageWriteTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ =
-        fs::temp_directory_path() / ("pinmover-output-" + std::to_string(std::random_device{}()));
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
   // Paths are Shift-JIS inside the program.
   std::string Path(const std::string& name) const {
-    const std::u8string folder = folder_.u8string();
+    const std::u8string folder = folder_.Root().u8string();
     return *Utf8ToSjis(std::string(folder.begin(), folder.end())) + "/" + name;
   }
-  fs::path Native(const std::string& name) const {
+  static fs::path DiskName(const std::string& name) {
     const std::string utf8 = *SjisToUtf8(name);
-    return folder_ / std::u8string(utf8.begin(), utf8.end());
+    return std::u8string(utf8.begin(), utf8.end());
   }
+  fs::path Native(const std::string& name) const { return folder_ / DiskName(name); }
   void Put(const std::string& name, const std::string& content) const {
-    std::ofstream(Native(name), std::ios::binary) << content;
+    folder_.Put(DiskName(name), content);
   }
-  std::string Get(const std::string& name) const {
-    std::ifstream in(Native(name), std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-  }
-  std::size_t EntryCount() const {
-    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder_), {}));
-  }
+  std::string Get(const std::string& name) const { return folder_.Get(DiskName(name)); }
   static void FillOnePoint(PointImage& image) {
     image.InitPoint(0);
     image.SetName(0, "地点");
@@ -88,7 +74,7 @@ class PointImageWriteTest : public ::testing::Test {
     return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
   }
 
-  fs::path folder_;
+  testing::ScratchFolder folder_;
   std::unique_ptr<FileSystem> disk_ = MakeSystemFileSystem();
   FakeClock clock_;
   RecordingMessageBox boxes_;
@@ -98,7 +84,7 @@ class PointImageWriteTest : public ::testing::Test {
 
 TEST_F(PointImageWriteTest, CreatesNoFileForAnEmptyImage) {
   EXPECT_EQ(image_.Write(Path("empty.pnt")), 0);
-  EXPECT_EQ(EntryCount(), 0u);
+  EXPECT_EQ(folder_.EntryCount(), 0u);
 }
 
 TEST_F(PointImageWriteTest, ReplacesALongerFileWithExactlyTheImage) {
@@ -107,7 +93,7 @@ TEST_F(PointImageWriteTest, ReplacesALongerFileWithExactlyTheImage) {
   EXPECT_EQ(image_.Write(Path("地点.pnt")), 0);
   EXPECT_EQ(fs::file_size(Native("地点.pnt")), PointImage::fileSize);
   EXPECT_EQ(Get("地点.pnt"), ImageText());
-  EXPECT_EQ(EntryCount(), 1u);
+  EXPECT_EQ(folder_.EntryCount(), 1u);
 }
 
 TEST_F(PointImageWriteTest, NamesTheOutputWhenItsFolderIsMissing) {
@@ -117,7 +103,7 @@ TEST_F(PointImageWriteTest, NamesTheOutputWhenItsFolderIsMissing) {
   ASSERT_EQ(boxes_.shown.size(), 1u);
   EXPECT_EQ(boxes_.shown[0], (RecordingMessageBox::Shown{"\"" + path + "\"\n\n不正パス", "pinmover",
                                                          message_style::iconExclamation}));
-  EXPECT_EQ(EntryCount(), 0u);
+  EXPECT_EQ(folder_.EntryCount(), 0u);
 }
 
 TEST_F(PointImageWriteTest, RefusesAFolderInThePlaceOfTheOutput) {
@@ -143,7 +129,7 @@ TEST_F(PointImageWriteTest, KeepsTheEarlierFileWhenTheDiskFillsUp) {
     EXPECT_EQ(error.Path(), Path("out.pnt"));
   }
   EXPECT_EQ(Get("out.pnt"), "earlier points");
-  EXPECT_EQ(EntryCount(), 1u);  // no temporary file left behind
+  EXPECT_EQ(folder_.EntryCount(), 1u);  // no temporary file left behind
 }
 
 }  // namespace

@@ -6,12 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "platform/posix/errno_causes.h"
 #include "platform/system_services.h"
 #include "platform/text_encoding.h"
+#include "tests/fakes/scratch_folder.h"
 
 namespace pinmover {
 namespace {
@@ -20,35 +19,16 @@ namespace fs = std::filesystem;
 
 class PosixFileSystemTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("pinmover-fs-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
-  void TearDown() override {
-    fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add);
-    fs::remove_all(folder_);
-  }
-
   // Names are Shift-JIS, as the program holds them; the disk holds them as UTF-8.
   std::string Path(const std::string& name) const {
-    return *Utf8ToSjis(folder_.string()) + "/" + name;
+    return *Utf8ToSjis(folder_.Root().string()) + "/" + name;
   }
-  fs::path Native(const std::string& name) const { return folder_ / *SjisToUtf8(name); }
   void Put(const std::string& name, const std::string& content) const {
-    std::ofstream(Native(name), std::ios::binary) << content;
+    folder_.Put(*SjisToUtf8(name), content);
   }
-  std::string Get(const std::string& name) const {
-    std::ifstream in(Native(name), std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-  }
-  std::size_t EntryCount() const {
-    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder_), {}));
-  }
+  std::string Get(const std::string& name) const { return folder_.Get(*SjisToUtf8(name)); }
 
-  fs::path folder_;
+  testing::ScratchFolder folder_;
   std::unique_ptr<FileSystem> files_ = MakeSystemFileSystem();
 };
 
@@ -101,13 +81,13 @@ TEST_F(PosixFileSystemTest, ReplacementAppearsOnlyOnCommit) {
     EXPECT_EQ(Get("out.pnt"), "earlier content that is longer");
   }
   EXPECT_EQ(Get("out.pnt"), "earlier content that is longer");
-  EXPECT_EQ(EntryCount(), 1u) << "no temporary file may stay behind";
+  EXPECT_EQ(folder_.EntryCount(), 1u) << "no temporary file may stay behind";
 
   auto opened = files_->OpenForReplacing(Path("out.pnt"));
   opened.file->Write(std::string("new"));
   opened.file->Commit();
   EXPECT_EQ(Get("out.pnt"), "new");
-  EXPECT_EQ(EntryCount(), 1u);
+  EXPECT_EQ(folder_.EntryCount(), 1u);
 }
 
 TEST_F(PosixFileSystemTest, ReplacementKeepsPermissionsAndFollowsLinks) {

@@ -3,12 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "platform/process_environment.h"
 #include "platform/system_services.h"
 #include "platform/win32/error_code_causes.h"
+#include "tests/fakes/scratch_folder.h"
 
 namespace pinmover {
 namespace {
@@ -20,36 +19,21 @@ namespace fs = std::filesystem;
 class Win32FileSystemTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("pinmover-fs-" + std::to_string(::GetCurrentProcessId()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-    ASSERT_EQ(folder_.string().find_first_not_of(
+    ASSERT_EQ(folder_.Root().string().find_first_not_of(
                   "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789:\\/-_."),
               std::string::npos)
         << "the test folder's name must be plain ASCII";
   }
-  void TearDown() override {
-    for (const auto& entry : fs::directory_iterator(folder_)) {
-      ::SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
-    }
-    fs::remove_all(folder_);
-  }
 
-  std::string Path(const std::string& name) const { return folder_.string() + "\\" + name; }
+  std::string Path(const std::string& name) const { return folder_.Root().string() + "\\" + name; }
   fs::path Native(const std::u16string& name) const {
     return folder_ / std::wstring(name.begin(), name.end());
   }
   void Put(const std::u16string& name, const std::string& content) const {
-    std::ofstream(Native(name), std::ios::binary) << content;
+    folder_.Put(std::wstring(name.begin(), name.end()), content);
   }
   std::string Get(const std::u16string& name) const {
-    std::ifstream in(Native(name), std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-  }
-  std::size_t EntryCount() const {
-    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder_), {}));
+    return folder_.Get(std::wstring(name.begin(), name.end()));
   }
   // Another program's handle on the file, sharing as generously as an editor does.
   HANDLE HoldOpen(const std::u16string& name) const {
@@ -58,7 +42,7 @@ class Win32FileSystemTest : public ::testing::Test {
                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   }
 
-  fs::path folder_;
+  testing::ScratchFolder folder_;
   std::unique_ptr<FileSystem> files_ = MakeSystemFileSystem();
 };
 
@@ -80,7 +64,7 @@ TEST_F(Win32FileSystemTest, ReplacesAFileWithAJapaneseName) {
   opened.file->Write(std::string("new"));
   opened.file->Commit();
   EXPECT_EQ(Get(u"出力ﾃﾞｰﾀ.pnt"), "new");
-  EXPECT_EQ(EntryCount(), 1u);
+  EXPECT_EQ(folder_.EntryCount(), 1u);
 }
 
 TEST_F(Win32FileSystemTest, OpenFailuresHaveTheirCauses) {
@@ -94,7 +78,7 @@ TEST_F(Win32FileSystemTest, OpenFailuresHaveTheirCauses) {
   EXPECT_EQ(files_->OpenForReplacing(Path("no\\such\\out.pnt")).cause, FileErrorCause::BadPath);
   EXPECT_EQ(files_->OpenForReplacing(Path("folder.pnt")).cause, FileErrorCause::AccessDenied);
   EXPECT_EQ(files_->OpenForReplacing("").cause, FileErrorCause::BadPath);
-  EXPECT_EQ(EntryCount(), 1u) << "a refused output leaves nothing behind";
+  EXPECT_EQ(folder_.EntryCount(), 1u) << "a refused output leaves nothing behind";
 }
 
 TEST_F(Win32FileSystemTest, AReadOnlyOutputIsRefusedUntouched) {
@@ -102,7 +86,7 @@ TEST_F(Win32FileSystemTest, AReadOnlyOutputIsRefusedUntouched) {
   ASSERT_TRUE(::SetFileAttributesW(Native(u"readonly.pnt").c_str(), FILE_ATTRIBUTE_READONLY));
   EXPECT_EQ(files_->OpenForReplacing(Path("readonly.pnt")).cause, FileErrorCause::AccessDenied);
   EXPECT_EQ(Get(u"readonly.pnt"), "keep");
-  EXPECT_EQ(EntryCount(), 1u);
+  EXPECT_EQ(folder_.EntryCount(), 1u);
 }
 
 TEST_F(Win32FileSystemTest, AFileInUseElsewhereIsASharingViolation) {
@@ -122,7 +106,7 @@ TEST_F(Win32FileSystemTest, AFileInUseElsewhereIsASharingViolation) {
   EXPECT_EQ(files_->OpenForReplacing(Path("out.pnt")).cause, FileErrorCause::SharingViolation);
   ::CloseHandle(other);
   EXPECT_TRUE(files_->OpenForReplacing(Path("out.pnt")).file);
-  EXPECT_EQ(EntryCount(), 2u);
+  EXPECT_EQ(folder_.EntryCount(), 2u);
 }
 
 TEST_F(Win32FileSystemTest, ReplacementAppearsOnlyOnCommit) {
@@ -134,14 +118,14 @@ TEST_F(Win32FileSystemTest, ReplacementAppearsOnlyOnCommit) {
     EXPECT_EQ(Get(u"out.pnt"), "earlier content that is longer");
   }
   EXPECT_EQ(Get(u"out.pnt"), "earlier content that is longer");
-  EXPECT_EQ(EntryCount(), 1u) << "no temporary file may stay behind";
+  EXPECT_EQ(folder_.EntryCount(), 1u) << "no temporary file may stay behind";
 
   auto opened = files_->OpenForReplacing(Path("out.pnt"));
   ASSERT_TRUE(opened.file);
   opened.file->Write(std::string("new"));
   opened.file->Commit();
   EXPECT_EQ(Get(u"out.pnt"), "new");
-  EXPECT_EQ(EntryCount(), 1u);
+  EXPECT_EQ(folder_.EntryCount(), 1u);
 }
 
 TEST_F(Win32FileSystemTest, AnUncommittedNewFileNeverAppears) {
@@ -150,7 +134,7 @@ TEST_F(Win32FileSystemTest, AnUncommittedNewFileNeverAppears) {
     ASSERT_TRUE(opened.file);
     opened.file->Write(std::string("partial"));
   }
-  EXPECT_EQ(EntryCount(), 0u);
+  EXPECT_EQ(folder_.EntryCount(), 0u);
 }
 
 TEST_F(Win32FileSystemTest, ATargetTakenBeforeCommitKeepsItsContent) {
@@ -173,7 +157,7 @@ TEST_F(Win32FileSystemTest, ATargetTakenBeforeCommitKeepsItsContent) {
     ::CloseHandle(other);
   }
   EXPECT_EQ(Get(u"out.pnt"), "earlier");
-  EXPECT_EQ(EntryCount(), 1u);
+  EXPECT_EQ(folder_.EntryCount(), 1u);
 }
 
 TEST_F(Win32FileSystemTest, FullPathIsAbsolute) {
