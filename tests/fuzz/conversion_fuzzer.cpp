@@ -1,5 +1,5 @@
 // A whole press of the convert button on an arbitrary point list, with the icon and voice the
-// user set and, at times, a disk that fails: whatever happens, the output path holds either its
+// user set and, at times, a file that cannot be opened or a disk that fails: whatever happens, the output path holds either its
 // earlier content or a complete, well-formed point file of the list's first 200 points.
 #include <algorithm>
 #include <cstdint>
@@ -40,13 +40,14 @@ struct Desk {
 struct Settings {
   int iconPosition;
   int voiceSelection;
-  enum class Fault { none, read, write, commit } fault;
+  enum class Fault { none, read, write, commit, openInput, openOutput } fault;
   std::size_t faultAfterBytes;
+  FileErrorCause openCause;
 };
 
 Settings SettingsOf(const std::uint8_t* data) {
-  return {data[0], data[1] % 20 - 1, static_cast<Settings::Fault>(data[2] % 4),
-          std::size_t{data[3]} * 97u};
+  return {data[0], data[1] % 20 - 1, static_cast<Settings::Fault>(data[2] % 6),
+          std::size_t{data[3]} * 97u, static_cast<FileErrorCause>(data[3] % 15 + 1)};
 }
 
 std::uint32_t BigEndianAt(const std::string& bytes, std::size_t offset) {
@@ -124,12 +125,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     case Settings::Fault::commit:
       desk.files.faults[outputPath].commitCause = FileErrorCause::HardIO;
       break;
+    case Settings::Fault::openInput:
+      desk.files.faults[inputPath].openCause = settings.openCause;
+      break;
+    case Settings::Fault::openOutput:
+      desk.files.faults[outputPath].openCause = settings.openCause;
+      break;
   }
   FakeDialogControls& controls = desk.controls;
   controls.fields = {{DialogField::InputPath, inputPath}, {DialogField::OutputPath, outputPath}};
   controls.iconPosition = settings.iconPosition;
   controls.voiceSelection = settings.voiceSelection;
   controls.shown.clear();
+  desk.boxes.shown.clear();
   controls.endResult.reset();
   desk.dialog.inputExtension = "pmf";
   desk.dialog.outputExtension = "pnt";
@@ -147,11 +155,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                              settings.voiceSelection < static_cast<int>(voiceGuidanceTable.size());
   const std::vector<InputPointRecord> records = ReferenceParse(list);
   const std::string& output = desk.files.files[outputPath];
-  if (!validSettings || raised || records.empty()) {
+  const bool refused = settings.fault == Settings::Fault::openInput ||
+                       settings.fault == Settings::Fault::openOutput;
+  if (!validSettings || raised || records.empty() || refused) {
     // Stopped before, or failed during, the conversion: nothing of the earlier file is lost.
     PINMOVER_FUZZ_CHECK(output == earlierOutput);
     PINMOVER_FUZZ_CHECK(!controls.endResult);
-    PINMOVER_FUZZ_CHECK(!raised || settings.fault != Settings::Fault::none);
+    PINMOVER_FUZZ_CHECK(!raised || (settings.fault != Settings::Fault::none && !refused));
+    // A refused file is told of in a message, and the dialog stays on what the user can change.
+    const bool reached = settings.fault == Settings::Fault::openInput || !records.empty();
+    PINMOVER_FUZZ_CHECK(!validSettings || !refused || !reached ||
+                        !desk.boxes.shown.empty());
     PINMOVER_FUZZ_CHECK(!raised || settings.fault != Settings::Fault::read ||
                         desk.dialog.reader.GetCount() == 0);
     return 0;

@@ -11,11 +11,7 @@
 #include "output/point_image_record.h"
 #include "tests/fuzz/fuzz_check.h"
 
-namespace {
-
 using namespace pinmover;
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   // A copy of exactly the bytes read, so that the address sanitizer sees any read past them.
