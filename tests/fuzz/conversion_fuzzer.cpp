@@ -7,14 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "core/converter_dialog.h"
+#include "core/raised_error_report.h"
 #include "core/voice_guidance_table.h"
 #include "output/point_encodings.h"
 #include "output/point_file_inspection.h"
 #include "output/point_image_record.h"
-#include "tests/fakes/fake_clock.h"
-#include "tests/fakes/fake_dialog_controls.h"
-#include "tests/fakes/fake_file_system.h"
+#include "tests/fuzz/fake_dialog.h"
 #include "tests/fuzz/fuzz_check.h"
 #include "tests/input/reference_point_list.h"
 
@@ -26,15 +24,6 @@ using namespace pinmover::testing;
 const std::string inputPath = "C:\\data\\list.pmf";
 const std::string outputPath = "C:\\data\\list.pnt";
 const std::string earlierOutput = "the earlier point file";
-
-struct Desk {
-  FakeFileSystem files;
-  FakeClock clock;
-  RecordingMessageBox boxes;
-  ApplicationMessages messages{boxes, "pinmover"};
-  FakeDialogControls controls;
-  ConverterDialog dialog{controls, files, clock, messages};
-};
 
 // The first bytes of an input are the user's settings and the disk's fault; the rest is the list.
 struct Settings {
@@ -110,7 +99,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const Settings settings = SettingsOf(data);
   const std::string list(reinterpret_cast<const char*>(data) + 4, size - 4);
 
-  static Desk desk;
+  static FakeDialog desk;
   desk.files.files = {{inputPath, list}, {outputPath, earlierOutput}};
   desk.files.faults.clear();
   switch (settings.fault) {
@@ -142,12 +131,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   desk.dialog.inputExtension = "pmf";
   desk.dialog.outputExtension = "pnt";
 
-  bool raised = false;
-  try {
-    desk.dialog.ConversionRun();
-  } catch (const FileError&) {
-    raised = true;
-  }
+  // As the dialog's command handling runs it: a raised file error is reported there.
+  const bool raised =
+      !RunReportingErrors(desk.messages, desk.files, [] { desk.dialog.ConversionRun(); });
+  PINMOVER_FUZZ_CHECK(!raised || desk.boxes.shown.size() == 1);
   PINMOVER_FUZZ_CHECK(desk.files.openFiles == 0);
 
   const bool validSettings = settings.iconPosition >= 1 && settings.iconPosition <= 180 &&

@@ -6,11 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/converter_dialog.h"
 #include "core/path_operations.h"
-#include "tests/fakes/fake_clock.h"
-#include "tests/fakes/fake_dialog_controls.h"
-#include "tests/fakes/fake_file_system.h"
+#include "tests/fuzz/fake_dialog.h"
 #include "tests/fuzz/fuzz_check.h"
 
 namespace {
@@ -70,17 +67,8 @@ void CheckStripPathText(const std::string& text) {
   }
 }
 
-struct Desk {
-  FakeFileSystem files;
-  FakeClock clock;
-  RecordingMessageBox boxes;
-  ApplicationMessages messages{boxes, "pinmover"};
-  FakeDialogControls controls;
-  ConverterDialog dialog{controls, files, clock, messages};
-};
-
 void CheckDerivedOutput(const std::string& source) {
-  static Desk desk;
+  static FakeDialog desk;
   desk.dialog.outputExtension = "pnt";
   desk.dialog.DeriveOutputPath(source);
   const PathParts from = SplitPath(source);
