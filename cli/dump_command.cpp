@@ -154,6 +154,11 @@ int RunDump(const std::string& utf8Path, bool json, const std::string& applicati
   } else {
     PrintTable(inspection, out);
   }
+  // What the dump shows is its whole result: a script must not take a cut-off one for it.
+  if (!out.flush()) {
+    err << "Error: " << Utf8(u8"結果を書き出せませんでした") << '\n';
+    return exitFailure;
+  }
   return exitSuccess;
 }
 
