@@ -37,6 +37,24 @@ std::string ToUtf8(const std::string& sjis) {
   return shown;
 }
 
+// The table goes to a terminal, so the control characters of a file's text are shown as
+// escapes: a file must not be able to move the cursor, retitle the window or worse. (Shift-JIS
+// has no character that becomes a C1 control in UTF-8.)
+std::string Shown(const std::string& sjis) {
+  std::string shown;
+  char escape[8];
+  for (char c : ToUtf8(sjis)) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7F) {
+      std::snprintf(escape, sizeof escape, "\\x%02X", byte);
+      shown += escape;
+    } else {
+      shown += c;
+    }
+  }
+  return shown;
+}
+
 std::string CreatedText(const LocalDateTime& t, char separator) {
   char text[32];
   std::snprintf(text, sizeof text, "%04d-%02d-%02d%c%02d:%02d:%02d", t.year, t.month, t.day,
@@ -67,10 +85,10 @@ std::string VoiceText(std::uint16_t code) {
 }
 
 void PrintTable(const PointFileInspection& file, std::ostream& out) {
-  out << "size " << file.size << ", header \"" << ToUtf8(file.header) << "\" "
+  out << "size " << file.size << ", header \"" << Shown(file.header) << "\" "
       << (file.headerOk ? "ok" : "WRONG") << ", " << file.points.size() << " points\n";
   for (const InspectedPoint& point : file.points) {
-    out << point.slot << "  " << ToUtf8(point.name) << "  " << Utf8(u8"経度 ")
+    out << point.slot << "  " << Shown(point.name) << "  " << Utf8(u8"経度 ")
         << DegreesText(point.longitudeUnits) << "  " << Utf8(u8"緯度 ")
         << DegreesText(point.latitudeUnits) << "  " << Utf8(u8"アイコン ")
         << int{point.icon} << "  " << Utf8(u8"音声 ") << VoiceText(point.voiceCode) << "  "
@@ -135,6 +153,11 @@ int RunDump(const std::string& utf8Path, bool json, const std::string& applicati
     PrintJson(inspection, out);
   } else {
     PrintTable(inspection, out);
+  }
+  // What the dump shows is its whole result: a script must not take a cut-off one for it.
+  if (!out.flush()) {
+    err << "Error: " << Utf8(u8"結果を書き出せませんでした") << '\n';
+    return exitFailure;
   }
   return exitSuccess;
 }

@@ -10,6 +10,7 @@ packages=(
   g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
   wine wine64 xvfb xauth fonts-ipafont-gothic x11-utils imagemagick
   clang libclang-rt-dev llvm
+  time jq
 )
 
 missing=()

@@ -11,3 +11,7 @@ for preset in native sanitize windows; do
   cmake --build --preset "$preset"
   ctest --preset "$preset"
 done
+
+# Each fuzz target for a bounded time; a crash or a broken property fails the run.
+echo "== fuzz"
+scripts/fuzz.sh

@@ -153,11 +153,15 @@ class PosixOutputFile : public OutputFile {
   Descriptor temp_;
 };
 
+// A hidden name beside the target that tells whose temporary it is. A target whose name is
+// nearly as long as a name may be leaves no room for that, and its temporary goes without it.
 std::string TemporaryName(const std::string& target) {
   static std::mt19937 generator{std::random_device{}()};
   auto slash = target.find_last_of('/');
   std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
-  return FolderOf(target) + "/." + name + "." + std::to_string(generator() % 1000000000u) + ".tmp";
+  std::string suffix = "." + std::to_string(generator() % 1000000000u) + ".tmp";
+  if (1 + name.size() + suffix.size() > NAME_MAX) name = "pinmover";
+  return FolderOf(target) + "/." + name + suffix;
 }
 
 // Paths are Shift-JIS inside the program and UTF-8 on a POSIX disk.

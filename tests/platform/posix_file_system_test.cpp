@@ -90,6 +90,16 @@ TEST_F(PosixFileSystemTest, ReplacementAppearsOnlyOnCommit) {
   EXPECT_EQ(folder_.EntryCount(), 1u);
 }
 
+TEST_F(PosixFileSystemTest, ReplacesAFileWhoseNameIsAsLongAsANameMayBe) {
+  const std::string name = std::string(251, 'n') + ".pnt";
+  auto opened = files_->OpenForReplacing(Path(name));
+  ASSERT_TRUE(opened.file) << "cause " << static_cast<int>(opened.cause);
+  opened.file->Write(std::string("new"));
+  opened.file->Commit();
+  EXPECT_EQ(Get(name), "new");
+  EXPECT_EQ(EntryCount(), 1u);
+}
+
 TEST_F(PosixFileSystemTest, ReplacementKeepsPermissionsAndFollowsLinks) {
   Put("real.pnt", "old");
   fs::permissions(folder_ / "real.pnt", fs::perms(0640));

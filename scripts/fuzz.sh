@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets and runs each for a bounded time (FUZZ_SECONDS, default 60), two at a
+# time, on a working corpus grown from its seeds in tests/fuzz/corpus/. A broken property, a
+# crash, a hang or runaway memory fails the step; the input that did it is kept in
+# build/fuzz/findings/ and belongs in tests/fuzz/corpus/<target>/ as a regression case.
+# With --coverage it instead reports the source coverage the working corpora reach.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+targets=(point_list_reader conversion dms_to_units encode_name path_operations
+         point_file_inspection)
+seconds=${FUZZ_SECONDS:-60}
+build=build/fuzz
+
+if [[ ${1:-} == --coverage ]]; then
+  coverage=build/fuzz-coverage
+  cmake --preset fuzz -B "$coverage" -DCMAKE_EXE_LINKER_FLAGS= \
+    -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link -fprofile-instr-generate -fcoverage-mapping" \
+    >/dev/null
+  cmake --build "$coverage" --target "${targets[@]/#/fuzz_}" >/dev/null
+  rm -f "$coverage"/*.profraw
+  binaries=()
+  for target in "${targets[@]}"; do
+    mkdir -p "$build/corpus/$target"
+    LLVM_PROFILE_FILE="$coverage/$target.profraw" "$coverage/tests/fuzz/fuzz_$target" -runs=0 \
+      "$build/corpus/$target" "tests/fuzz/corpus/$target" >/dev/null 2>&1
+    binaries+=(-object "$coverage/tests/fuzz/fuzz_$target")
+  done
+  llvm-profdata merge -o "$coverage/all.profdata" "$coverage"/*.profraw
+  llvm-cov report "${binaries[@]:1}" -instr-profile="$coverage/all.profdata" \
+    input/*.cpp output/*.cpp core/*.cpp
+  exit
+fi
+
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+mkdir -p "$build/findings"
+
+fuzz() {
+  local target=$1
+  mkdir -p "$build/corpus/$target"
+  "$build/tests/fuzz/fuzz_$target" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 \
+    -print_final_stats=1 -artifact_prefix="$build/findings/$target-" \
+    "$build/corpus/$target" "tests/fuzz/corpus/$target" >"$build/$target.log" 2>&1
+}
+
+declare -A pids
+for target in "${targets[@]}"; do
+  while (($(jobs -rp | wc -l) >= 2)); do wait -n || true; done
+  fuzz "$target" &
+  pids[$target]=$!
+done
+
+failed=0
+for target in "${targets[@]}"; do
+  if wait "${pids[$target]}"; then
+    runs=$(sed -n 's/^stat::number_of_executed_units: //p' "$build/$target.log")
+    edges=$(grep -o 'cov: [0-9]*' "$build/$target.log" | tail -n 1)
+    printf 'fuzz %-22s %10s runs in %ss, %s edges\n' "$target" "$runs" "$seconds" "${edges#cov: }"
+  else
+    echo "fuzz $target FAILED; the input is kept in $build/findings/:"
+    grep -E 'property broken|ERROR|SUMMARY|runtime error|Test unit written' "$build/$target.log" |
+      head -n 20
+    failed=1
+  fi
+done
+exit $failed

@@ -1,0 +1,165 @@
+// A whole press of the convert button on an arbitrary point list, with the icon and voice the
+// user set and, at times, a file that cannot be opened or a disk that fails: whatever happens, the output path holds either its
+// earlier content or a complete, well-formed point file of the list's first 200 points.
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "core/raised_error_report.h"
+#include "core/voice_guidance_table.h"
+#include "output/point_encodings.h"
+#include "output/point_file_inspection.h"
+#include "output/point_image_record.h"
+#include "tests/fuzz/fake_dialog.h"
+#include "tests/fuzz/fuzz_check.h"
+#include "tests/input/reference_point_list.h"
+
+namespace {
+
+using namespace pinmover;
+using namespace pinmover::testing;
+
+const std::string inputPath = "C:\\data\\list.pmf";
+const std::string outputPath = "C:\\data\\list.pnt";
+const std::string earlierOutput = "the earlier point file";
+
+// The first bytes of an input are the user's settings and the disk's fault; the rest is the list.
+struct Settings {
+  int iconPosition;
+  int voiceSelection;
+  enum class Fault { none, read, write, commit, openInput, openOutput } fault;
+  std::size_t faultAfterBytes;
+  FileErrorCause openCause;
+};
+
+Settings SettingsOf(const std::uint8_t* data) {
+  return {data[0], data[1] % 20 - 1, static_cast<Settings::Fault>(data[2] % 6),
+          std::size_t{data[3]} * 97u, static_cast<FileErrorCause>(data[3] % 15 + 1)};
+}
+
+std::uint32_t BigEndianAt(const std::string& bytes, std::size_t offset) {
+  std::uint32_t value = 0;
+  for (std::size_t i = 0; i < 4; ++i) {
+    value = value << 8 | static_cast<std::uint8_t>(bytes[offset + i]);
+  }
+  return value;
+}
+
+void CheckPointFile(const std::string& file, const std::vector<InputPointRecord>& records,
+                    int iconPosition, std::uint16_t voiceCode) {
+  PINMOVER_FUZZ_CHECK(file.size() == PointImage::fileSize);
+  PINMOVER_FUZZ_CHECK(std::memcmp(file.data(), pointFileSignature, sizeof pointFileSignature) == 0);
+  PINMOVER_FUZZ_CHECK(std::all_of(file.begin() + sizeof pointFileSignature,
+                                  file.begin() + headerSize, [](char b) { return b == 0; }));
+  const std::size_t filled = std::min<std::size_t>(records.size(), PointImage::maxUsedSlots);
+  for (std::size_t slot = 0; slot < PointImage::slotCount; ++slot) {
+    const std::string record = file.substr(headerSize + slot * recordSize, recordSize);
+    if (slot >= filled) {
+      PINMOVER_FUZZ_CHECK(std::all_of(record.begin(), record.end(), [](char b) { return b == 0; }));
+      continue;
+    }
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(record.data());
+    PINMOVER_FUZZ_CHECK(BigEndianAt(record, offsetof(PointImageRecord, inUse)) == 1);
+    PINMOVER_FUZZ_CHECK(BigEndianAt(record, offsetof(PointImageRecord, checksum)) ==
+                        SlotChecksum(std::span<const std::uint8_t, recordSize>(bytes, recordSize)));
+    PINMOVER_FUZZ_CHECK(bytes[offsetof(PointImageRecord, icon)] == iconPosition);
+    PINMOVER_FUZZ_CHECK(bytes[offsetof(PointImageRecord, attributes)] == (0x80 | (voiceCode >> 8 & 0x03)));
+    PINMOVER_FUZZ_CHECK(bytes[offsetof(PointImageRecord, attributes) + 1] == (voiceCode & 0xE0));
+    PINMOVER_FUZZ_CHECK(static_cast<std::int32_t>(BigEndianAt(
+                            record, offsetof(PointImageRecord, longitude))) ==
+                        DmsToUnits(records[slot].firstCoordinate));
+    PINMOVER_FUZZ_CHECK(static_cast<std::int32_t>(BigEndianAt(
+                            record, offsetof(PointImageRecord, latitude))) ==
+                        DmsToUnits(records[slot].secondCoordinate));
+    // The name: its units up to the first zero byte, then zeros to the end of its 40 bytes.
+    std::uint8_t units[nameUnitBytes]{};
+    const std::size_t encoded = EncodeName(records[slot].name, units);
+    const std::size_t kept =
+        static_cast<std::size_t>(std::find(units, units + encoded, 0) - units);
+    const std::uint8_t* name = bytes + offsetof(PointImageRecord, name);
+    PINMOVER_FUZZ_CHECK(std::memcmp(name, units, kept) == 0);
+    PINMOVER_FUZZ_CHECK(std::all_of(name + kept, name + sizeof(PointImageRecord::name),
+                                    [](std::uint8_t b) { return b == 0; }));
+  }
+  // What the dump reads back from it.
+  const PointFileInspection inspection = InspectPointFile(
+      {reinterpret_cast<const std::uint8_t*>(file.data()), file.size()}, file.size());
+  PINMOVER_FUZZ_CHECK(inspection.headerOk);
+  PINMOVER_FUZZ_CHECK(inspection.points.size() == filled);
+  PINMOVER_FUZZ_CHECK(std::all_of(inspection.points.begin(), inspection.points.end(),
+                                  [](const InspectedPoint& p) { return p.checksumOk; }));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size < 4) return 0;
+  const Settings settings = SettingsOf(data);
+  const std::string list(reinterpret_cast<const char*>(data) + 4, size - 4);
+
+  static FakeDialog desk;
+  desk.files.files = {{inputPath, list}, {outputPath, earlierOutput}};
+  desk.files.faults.clear();
+  switch (settings.fault) {
+    case Settings::Fault::none: break;
+    case Settings::Fault::read:
+      desk.files.faults[inputPath].failAfterBytes = settings.faultAfterBytes;
+      break;
+    case Settings::Fault::write:
+      desk.files.faults[outputPath].failAfterBytes = settings.faultAfterBytes;
+      desk.files.faults[outputPath].ioCause = FileErrorCause::DiskFull;
+      break;
+    case Settings::Fault::commit:
+      desk.files.faults[outputPath].commitCause = FileErrorCause::HardIO;
+      break;
+    case Settings::Fault::openInput:
+      desk.files.faults[inputPath].openCause = settings.openCause;
+      break;
+    case Settings::Fault::openOutput:
+      desk.files.faults[outputPath].openCause = settings.openCause;
+      break;
+  }
+  FakeDialogControls& controls = desk.controls;
+  controls.fields = {{DialogField::InputPath, inputPath}, {DialogField::OutputPath, outputPath}};
+  controls.iconPosition = settings.iconPosition;
+  controls.voiceSelection = settings.voiceSelection;
+  controls.shown.clear();
+  desk.boxes.shown.clear();
+  controls.endResult.reset();
+  desk.dialog.inputExtension = "pmf";
+  desk.dialog.outputExtension = "pnt";
+
+  // As the dialog's command handling runs it: a raised file error is reported there.
+  const bool raised =
+      !RunReportingErrors(desk.messages, desk.files, [] { desk.dialog.ConversionRun(); });
+  PINMOVER_FUZZ_CHECK(!raised || desk.boxes.shown.size() == 1);
+  PINMOVER_FUZZ_CHECK(desk.files.openFiles == 0);
+
+  const bool validSettings = settings.iconPosition >= 1 && settings.iconPosition <= 180 &&
+                             settings.voiceSelection >= 0 &&
+                             settings.voiceSelection < static_cast<int>(voiceGuidanceTable.size());
+  const std::vector<InputPointRecord> records = ReferenceParse(list);
+  const std::string& output = desk.files.files[outputPath];
+  const bool refused = settings.fault == Settings::Fault::openInput ||
+                       settings.fault == Settings::Fault::openOutput;
+  if (!validSettings || raised || records.empty() || refused) {
+    // Stopped before, or failed during, the conversion: nothing of the earlier file is lost.
+    PINMOVER_FUZZ_CHECK(output == earlierOutput);
+    PINMOVER_FUZZ_CHECK(!controls.endResult);
+    PINMOVER_FUZZ_CHECK(!raised || (settings.fault != Settings::Fault::none && !refused));
+    // A refused file is told of in a message, and the dialog stays on what the user can change.
+    const bool reached = settings.fault == Settings::Fault::openInput || !records.empty();
+    PINMOVER_FUZZ_CHECK(!validSettings || !refused || !reached ||
+                        !desk.boxes.shown.empty());
+    PINMOVER_FUZZ_CHECK(!raised || settings.fault != Settings::Fault::read ||
+                        desk.dialog.reader.GetCount() == 0);
+    return 0;
+  }
+  PINMOVER_FUZZ_CHECK(controls.endResult == dialogResultOk);
+  PINMOVER_FUZZ_CHECK(desk.dialog.reader.GetCount() == static_cast<int>(records.size()));
+  CheckPointFile(output, records, settings.iconPosition,
+                 voiceGuidanceTable[static_cast<std::size_t>(settings.voiceSelection)].code);
+  return 0;
+}

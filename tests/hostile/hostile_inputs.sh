@@ -1,0 +1,120 @@
+#!/usr/bin/env bash
+# Odd and hostile inputs through the real converter: none may crash it, hang it or make it use
+# more than a bounded amount of memory, and each gets a clear message. Prints what happened to
+# each, with the peak memory. Arguments: the converter, the bundled examples, the memory bound
+# in KiB.
+set -uo pipefail
+cli=$1 examples=$2 bound_kib=$3
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work" || exit 1
+failures=0
+
+fail() { echo "FAIL $case_name: $*"; failures=$((failures + 1)); }
+
+# run NAME STATUS -- COMMAND...: runs the command with a time limit, measures its peak memory,
+# checks its exit status and prints one line about it; its output is left in out and err.
+run() {
+  case_name=$1
+  local status=$2
+  shift 3
+  /usr/bin/time -f '%M %e' -o time.txt timeout 30 "$@" >out 2>err
+  local got=$?
+  local peak seconds
+  read -r peak seconds < <(tail -n 1 time.txt)
+  printf '%-26s exit %-3s peak %6s KiB %6ss  %s\n' "$case_name" "$got" "$peak" "$seconds" \
+    "$(head -c 160 err | tr '\n' ' ')"
+  [[ $got != 124 ]] || fail "did not end within 30 s"
+  [[ $got == "$status" ]] || fail "exit status $got, expected $status"
+  ((peak <= bound_kib)) || fail "peak memory $peak KiB over $bound_kib KiB"
+}
+
+said() { grep -qF -- "$1" err || fail "stderr lacks: $1"; }
+json() { jq -e "$1" out >/dev/null || fail "dump --json: not $1"; }
+
+# A file of the maximum 32-bit size and more, all hole: the text ends at its first byte.
+truncate -s 4G sparse.pmf
+run sparse_4gib 1 -- "$cli" convert sparse.pmf
+said "ERROR: ファイル sparse.pmf に変換できる地点がありません"
+run sparse_4gib_dump 0 -- "$cli" dump --json sparse.pmf
+json '.size == 4294967296 and .header_ok == false and (.points | length) == 0'
+rm sparse.pmf
+
+# Random bytes, the same every run: raw, then without NUL and 0xFF bytes so that all of it is
+# read as text and its few lines that begin with '#' become points.
+perl -e 'srand(7); print map { chr int rand 256 } 1 .. 1048576' >random.pmf
+run random_bytes 1 -- "$cli" convert random.pmf
+said "ERROR: ファイル random.pmf に変換できる地点がありません"
+tr '\000\377' '##' <random.pmf >random_text.pmf
+run random_text 0 -- "$cli" convert random_text.pmf
+run random_text_dump 0 -- "$cli" dump --json random_text.pnt
+json '.header_ok and (.points | length) == 44 and .problems == []'
+run random_bytes_dump 0 -- "$cli" dump --json random.pmf
+json '.header_ok == false and (.problems | length) > 0'
+run random_bytes_dump_text 0 -- "$cli" dump random.pmf
+rm random.pmf random_text.pmf random_text.pnt
+
+# One record line of 100 MB, nearly all of it the name.
+{ printf '#1#2#3#13712345#3539276#6#7#8#9#10#11#12#'; head -c 100000000 /dev/zero | tr '\0' A
+  echo; } >line.pmf
+run one_100mb_line 0 -- "$cli" convert line.pmf
+run one_100mb_line_dump 0 -- "$cli" dump --json line.pnt
+json '(.points | length) == 1 and .points[0].name == "AAAAAAAAAAAAAAAAAAA"'
+rm line.pmf
+
+# Long paths: 300 bytes in folders, a file name as long as a name may be, 5000 bytes.
+folder=$(printf 'd%.0s' {1..60})
+long_path=$folder/$folder/$folder/$folder/$(printf 'f%.0s' {1..51}).pmf
+mkdir -p "${long_path%/*}" && cp "$examples/tour.pmf" "$long_path"
+run path_300_bytes 0 -- "$cli" convert "$long_path"
+[[ -s ${long_path%.pmf}.pnt ]] || fail "no output beside the list"
+longest_name=$(printf 'n%.0s' {1..251}).pmf
+cp "$examples/tour.pmf" "$longest_name"
+run name_255_bytes 0 -- "$cli" convert "$longest_name"
+segment=$(printf 'e%.0s' {1..200})
+deep=$(printf "$segment/%.0s" {1..24})
+# A path this long cannot be opened whole, so the list is put in place a folder at a time.
+mkdir -p "$deep" && (for _ in {1..24}; do cd "$segment" || exit 1; done; cp "$examples/tour.pmf" x.pmf)
+run path_5000_bytes 1 -- "$cli" convert "${deep}x.pmf"
+said "pinmover-cli: 読み込みに失敗しました。"
+run output_path_5000_bytes 1 -- "$cli" convert -o "${deep}x.pnt" "$examples/tour.pmf"
+said "不正パス"
+
+# Names Shift-JIS cannot hold, and bytes that are not UTF-8.
+run unrepresentable_output 2 -- "$cli" convert -o "smile-😀.pnt" "$examples/tour.pmf"
+said "Shift-JIS で表せない文字"
+run unrepresentable_dump 1 -- "$cli" dump "smile-😀.pnt"
+said "Shift-JIS で表せない文字"
+run not_utf8_input 2 -- "$cli" convert "$(printf 'bad\377.pmf')"
+said "Shift-JIS で表せない文字"
+
+# Symbolic link loops, as the list and as the output.
+ln -s loop.pmf loop.pmf
+run link_loop_input 1 -- "$cli" convert loop.pmf
+said "pinmover-cli: 読み込みに失敗しました。"
+ln -s b.pnt a.pnt && ln -s a.pnt b.pnt
+run link_loop_output 1 -- "$cli" convert -o a.pnt "$examples/tour.pmf"
+said "不正パス"
+
+# Things that are no files: a FIFO without a writer, a device, a folder, named like a list or
+# a point file. Opening one must not wait for data that never comes.
+mkfifo fifo.pmf fifo.pnt
+run fifo_input 1 -- "$cli" convert fifo.pmf
+said "pinmover-cli: 読み込みに失敗しました。"
+run fifo_dump 1 -- "$cli" dump fifo.pmf
+said "不正ファイル ハンドル使用"
+run fifo_output 1 -- "$cli" convert -o fifo.pnt "$examples/tour.pmf"
+said "ファイル アクセス禁止"
+ln -s /dev/zero zero.pmf && ln -s /dev/full full.pnt
+run dev_zero_input 1 -- "$cli" convert zero.pmf
+said "pinmover-cli: 読み込みに失敗しました。"
+run dev_zero_dump 1 -- "$cli" dump zero.pmf
+said "不正ファイル ハンドル使用"
+run dev_full_output 1 -- "$cli" convert -o full.pnt "$examples/tour.pmf"
+said "ファイル アクセス禁止"
+mkdir folder.pmf
+run folder_input 1 -- "$cli" convert folder.pmf
+said "pinmover-cli: ファイル アクセス禁止"
+
+((failures == 0)) && echo "all hostile inputs handled"
+exit $((failures > 0))
