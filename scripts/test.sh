@@ -1,17 +1,20 @@
 #!/usr/bin/env bash
-# Every test of the project: the unit tests natively and under the sanitizers, then the
-# Windows build with its tests under Wine.
+# Every test of the project: the unit tests natively and under the sanitizers, each fuzz
+# target for a bounded time, then the Windows build with its tests under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 
-for preset in native sanitize windows; do
-  echo "== $preset"
-  cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset"
-  ctest --preset "$preset"
-done
+run_preset() {
+  echo "== $1"
+  cmake --preset "$1" >/dev/null
+  cmake --build --preset "$1"
+  ctest --preset "$1"
+}
 
-# Each fuzz target for a bounded time; a crash or a broken property fails the run.
+run_preset native
+run_preset sanitize
+# A crash or a broken property in any fuzz target fails the run.
 echo "== fuzz"
 scripts/fuzz.sh
+run_preset windows

@@ -97,7 +97,7 @@ TEST_F(PosixFileSystemTest, ReplacesAFileWhoseNameIsAsLongAsANameMayBe) {
   opened.file->Write(std::string("new"));
   opened.file->Commit();
   EXPECT_EQ(Get(name), "new");
-  EXPECT_EQ(EntryCount(), 1u);
+  EXPECT_EQ(folder_.EntryCount(), 1u);
 }
 
 TEST_F(PosixFileSystemTest, ReplacementKeepsPermissionsAndFollowsLinks) {
