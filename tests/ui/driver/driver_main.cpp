@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 #include "tests/ui/driver/ui_test.h"
@@ -21,5 +22,11 @@ int main(int argc, char** argv) {
     program = L"Z:" + program;
   }
   pinmover::testing::SetExecutable(program);
-  return RUN_ALL_TESTS();
+  int status = RUN_ALL_TESTS();
+  // A filter that matches nothing must not pass for a green test.
+  if (::testing::UnitTest::GetInstance()->test_to_run_count() == 0) {
+    std::fprintf(stderr, "ui_driver: no test matches\n");
+    return 1;
+  }
+  return status;
 }

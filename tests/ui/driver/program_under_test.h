@@ -29,6 +29,7 @@ class ProgramUnderTest {
   HWND Focus();
 
   HWND Control(int id) { return ::GetDlgItem(MainDialog(), id); }
+  HANDLE Process() const noexcept { return process_.hProcess; }
   // A command the way a click makes it; posted, so a modal box it opens does not block us.
   void Click(HWND dialog, int id);
   // The same, when the command opens nothing: returns once the program has handled it.
