@@ -68,11 +68,7 @@ TEST_F(DropTest, TheLastOfSeveralDroppedFilesCountsAndTheFocusStays) {
 
   // Both folders moved to the dropped file's folder.
   program.Click(dialog, IDC_BROWSE_OUTPUT);
-  HWND fileDialog = program.WaitForOwnedWindow(L"出力 ファイル指定");
-  ASSERT_NE(fileDialog, nullptr);
-  Type(::GetDlgItem(fileDialog, 0x47C), L"z");
-  program.Click(fileDialog, IDOK);
-  ASSERT_TRUE(program.WaitUntilClosed(fileDialog));
+  Choose(program, outputTitle, L"z");
   program.FindOwned();
   EXPECT_EQ(Text(program.Control(IDC_OUTPUT_PATH)), InFolder(L"sub\\z.pnt"));
 }
@@ -85,13 +81,9 @@ TEST_F(DropTest, AFolderIsRefusedWithTheWrongTypeMessage) {
   ASSERT_NE(drop.Handle(), nullptr);
   Drop(program, drop);
 
-  HWND message = program.WaitForOwnedWindow();
-  ASSERT_NE(message, nullptr);
-  EXPECT_EQ(Text(message), L"Error");
-  EXPECT_EQ(MessageText(message),
-            L"入力ファイルのファイルタイプが違います。\n拡張子[.pmf]のファイルを選択して下さい。");
-  program.Click(message, IDOK);
-  ASSERT_TRUE(program.WaitUntilClosed(message));
+  ExpectMessageAndAnswer(
+      program, L"Error",
+      L"入力ファイルのファイルタイプが違います。\n拡張子[.pmf]のファイルを選択して下さい。");
   EXPECT_EQ(program.FindOwned(), nullptr);
   EXPECT_EQ(Text(program.Control(IDC_INPUT_PATH)), InputFile());
   EXPECT_EQ(Text(program.Control(IDC_OUTPUT_PATH)), InFolder(L"tour.pnt"));

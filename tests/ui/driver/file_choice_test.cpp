@@ -11,34 +11,6 @@ namespace {
 
 using FileChoiceTest = UiTest;
 
-constexpr wchar_t inputTitle[] = L"入力 ファイル指定";
-constexpr wchar_t outputTitle[] = L"出力 ファイル指定";
-
-// The file name field of the system's file dialog: a combo box in the Explorer-style dialog,
-// an edit field in the older one.
-HWND FileNameField(HWND fileDialog) {
-  HWND field = ::GetDlgItem(fileDialog, 0x47C);  // cmb13
-  return field != nullptr ? field : ::GetDlgItem(fileDialog, 0x480);  // edt1
-}
-
-// Types a name into an open file dialog and confirms it, as a user would.
-void Choose(ProgramUnderTest& program, const wchar_t* title, const std::wstring& name) {
-  HWND fileDialog = program.WaitForOwnedWindow(title);
-  ASSERT_NE(fileDialog, nullptr) << "no file dialog titled as expected";
-  HWND field = FileNameField(fileDialog);
-  ASSERT_NE(field, nullptr);
-  Type(field, name);
-  program.Click(fileDialog, IDOK);
-  ASSERT_TRUE(program.WaitUntilClosed(fileDialog));
-}
-
-void Cancel(ProgramUnderTest& program, const wchar_t* title) {
-  HWND fileDialog = program.WaitForOwnedWindow(title);
-  ASSERT_NE(fileDialog, nullptr) << "no file dialog titled as expected";
-  program.Click(fileDialog, IDCANCEL);
-  ASSERT_TRUE(program.WaitUntilClosed(fileDialog));
-}
-
 void MakeFile(const std::wstring& path) {
   ::CloseHandle(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
 }

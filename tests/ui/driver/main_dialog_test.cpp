@@ -39,7 +39,8 @@ TEST_F(MainDialogTest, StartsWithAQuotedPathAndDerivesTheOutput) {
 }
 
 TEST_F(MainDialogTest, ConvertsWithTheChosenIconAndVoiceThenEnds) {
-  ProgramUnderTest program(Executable(), Quoted(InputFile()), folder);
+  std::wstring input = InputFile();
+  ProgramUnderTest program(Executable(), Quoted(input), folder);
   HWND dialog = program.MainDialog();
   ASSERT_NE(dialog, nullptr);
   ::SendMessageW(program.Control(IDC_ICON_SPIN), UDM_SETPOS32, 0, 7);
@@ -48,16 +49,12 @@ TEST_F(MainDialogTest, ConvertsWithTheChosenIconAndVoiceThenEnds) {
   EXPECT_EQ(Text(program.Control(IDC_VOICE)), L"チャイム");
 
   program.Click(dialog, IDOK);
-  HWND done = program.WaitForOwnedWindow();
-  ASSERT_NE(done, nullptr);
-  EXPECT_EQ(Text(done), L"終了");
-  EXPECT_EQ(MessageText(done), L"変換が終了しました。\nOKボタンを押して下さい。");
-  program.Click(done, IDOK);
+  ExpectMessageAndAnswer(program, L"終了", L"変換が終了しました。\nOKボタンを押して下さい。");
   ASSERT_TRUE(program.WaitForExit());
 
   std::vector<char> written = FileBytes(InFolder(L"tour.pnt"));
   ASSERT_EQ(written.size(), 64048u);
-  std::vector<char> expected = ExpectedPointFile(Sjis(InputFile()), written, 7, 2,
+  std::vector<char> expected = ExpectedPointFile(Sjis(input), written, 7, 2,
                                                  Sjis(InFolder(L"expected.pnt")));
   EXPECT_TRUE(written == expected) << "the program's file differs from the core's image";
 }
@@ -99,19 +96,8 @@ TEST_F(MainDialogTest, AMissingInputFileGivesTwoMessagesAndKeepsTheDialog) {
   ASSERT_NE(dialog, nullptr);
   program.Click(dialog, IDOK);
 
-  HWND first = program.WaitForOwnedWindow();
-  ASSERT_NE(first, nullptr);
-  EXPECT_EQ(Text(first), L"pinmover");
-  EXPECT_EQ(MessageText(first), L"ファイルが見つかりませんでした。");
-  program.Click(first, IDOK);
-  ASSERT_TRUE(program.WaitUntilClosed(first));
-
-  HWND second = program.WaitForOwnedWindow();
-  ASSERT_NE(second, nullptr);
-  EXPECT_EQ(Text(second), L"ERROR");
-  EXPECT_EQ(MessageText(second), L"ファイル " + missing + L" の読み込みに失敗しました");
-  program.Click(second, IDOK);
-  ASSERT_TRUE(program.WaitUntilClosed(second));
+  ExpectMessageAndAnswer(program, L"pinmover", L"ファイルが見つかりませんでした。");
+  ExpectMessageAndAnswer(program, L"ERROR", L"ファイル " + missing + L" の読み込みに失敗しました");
 
   EXPECT_EQ(program.FindOwned(), nullptr);
   EXPECT_EQ(Text(program.Control(IDC_INPUT_PATH)), missing);
@@ -126,13 +112,9 @@ TEST_F(MainDialogTest, AnOutputFolderThatDoesNotExistIsReportedAndNothingComplet
   Type(program.Control(IDC_OUTPUT_PATH), output);
   program.Click(dialog, IDOK);
 
-  HWND report = program.WaitForOwnedWindow();
-  ASSERT_NE(report, nullptr);
-  EXPECT_EQ(Text(report), L"pinmover");
-  EXPECT_EQ(MessageText(report),
-            WideFromSjis(OpenFailureMessage(FileErrorCause::BadPath, Sjis(output))).value());
-  program.Click(report, IDOK);
-  ASSERT_TRUE(program.WaitUntilClosed(report));
+  ExpectMessageAndAnswer(
+      program, L"pinmover",
+      WideFromSjis(OpenFailureMessage(FileErrorCause::BadPath, Sjis(output))).value_or(L"?"));
 
   EXPECT_EQ(program.FindOwned(), nullptr) << "no completion message";
   EXPECT_TRUE(::IsWindowVisible(dialog));

@@ -68,6 +68,44 @@ std::wstring UiTest::InputFile() const {
   return path;
 }
 
+void ExpectMessageAndAnswer(ProgramUnderTest& program, const std::wstring& caption,
+                            const std::wstring& text) {
+  HWND message = program.WaitForOwnedWindow();
+  ASSERT_NE(message, nullptr) << "no message " << ::testing::PrintToString(text);
+  EXPECT_EQ(Text(message), caption);
+  EXPECT_EQ(MessageText(message), text);
+  program.Click(message, IDOK);
+  ASSERT_TRUE(program.WaitUntilClosed(message));
+}
+
+namespace {
+
+// The file name field of the system's file dialog: a combo box in the Explorer-style dialog,
+// an edit field in the older one.
+HWND FileNameField(HWND fileDialog) {
+  HWND field = ::GetDlgItem(fileDialog, 0x47C);  // cmb13
+  return field != nullptr ? field : ::GetDlgItem(fileDialog, 0x480);  // edt1
+}
+
+}  // namespace
+
+void Choose(ProgramUnderTest& program, const wchar_t* title, const std::wstring& name) {
+  HWND fileDialog = program.WaitForOwnedWindow(title);
+  ASSERT_NE(fileDialog, nullptr) << "no file dialog titled as expected";
+  HWND field = FileNameField(fileDialog);
+  ASSERT_NE(field, nullptr);
+  Type(field, name);
+  program.Click(fileDialog, IDOK);
+  ASSERT_TRUE(program.WaitUntilClosed(fileDialog));
+}
+
+void Cancel(ProgramUnderTest& program, const wchar_t* title) {
+  HWND fileDialog = program.WaitForOwnedWindow(title);
+  ASSERT_NE(fileDialog, nullptr) << "no file dialog titled as expected";
+  program.Click(fileDialog, IDCANCEL);
+  ASSERT_TRUE(program.WaitUntilClosed(fileDialog));
+}
+
 std::string UiTest::Sjis(const std::wstring& text) { return SjisFromWide(text).value_or(""); }
 
 }  // namespace pinmover::testing

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "tests/ui/driver/program_under_test.h"
+
 namespace pinmover::testing {
 
 // Each test gets a folder of its own in Wine's temporary folder, the program's current folder.
@@ -21,6 +23,18 @@ class UiTest : public ::testing::Test {
 
   std::wstring folder;
 };
+
+// Waits for the message box the program shows next, checks its caption and text and answers
+// it with OK.
+void ExpectMessageAndAnswer(ProgramUnderTest& program, const std::wstring& caption,
+                            const std::wstring& text);
+
+inline constexpr wchar_t inputTitle[] = L"入力 ファイル指定";
+inline constexpr wchar_t outputTitle[] = L"出力 ファイル指定";
+
+// Types a name into the open file dialog of this title and confirms it, as a user would.
+void Choose(ProgramUnderTest& program, const wchar_t* title, const std::wstring& name);
+void Cancel(ProgramUnderTest& program, const wchar_t* title);
 
 // The program under test, as the driver's command line names it.
 void SetExecutable(std::wstring path);
