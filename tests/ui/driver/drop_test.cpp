@@ -48,8 +48,16 @@ class RemoteDrop {
   void* memory_ = nullptr;
 };
 
+// Posted, as the system delivers a drop: the message box a refused drop shows must not block us.
 void Drop(ProgramUnderTest& program, const RemoteDrop& drop) {
   ::PostMessageW(program.MainDialog(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop.Handle()), 0);
+}
+
+// Sent, for a drop that shows nothing: it returns once the program has handled the drop.
+void DropAndWait(ProgramUnderTest& program, const RemoteDrop& drop) {
+  DWORD_PTR result = 0;
+  ::SendMessageTimeoutW(program.MainDialog(), WM_DROPFILES,
+                        reinterpret_cast<WPARAM>(drop.Handle()), 0, SMTO_NORMAL, 5000, &result);
 }
 
 TEST_F(DropTest, TheLastOfSeveralDroppedFilesCountsAndTheFocusStays) {
@@ -60,7 +68,7 @@ TEST_F(DropTest, TheLastOfSeveralDroppedFilesCountsAndTheFocusStays) {
   RemoteDrop drop(program.Process(),
                   {InFolder(L"a.pmf"), InFolder(L"readme"), InFolder(L"sub\\tour.PMF")});
   ASSERT_NE(drop.Handle(), nullptr);
-  Drop(program, drop);
+  DropAndWait(program, drop);
   EXPECT_EQ(program.FindOwned(), nullptr);
   EXPECT_EQ(Text(program.Control(IDC_INPUT_PATH)), InFolder(L"sub\\tour.PMF"));
   EXPECT_EQ(Text(program.Control(IDC_OUTPUT_PATH)), InFolder(L"sub\\tour.pnt"));

@@ -21,7 +21,8 @@ class ProgramUnderTest {
   // A visible dialog or message box owned by the main dialog, with this caption if given.
   HWND WaitForOwnedWindow(const std::wstring& caption = {});
   // Once the program has handled what it was sent, the window it shows over the main dialog,
-  // or nullptr.
+  // or nullptr. Messages sent to a thread overtake the ones posted to it, so this does not
+  // wait for a posted command; it serves after a sent one or a closed box.
   HWND FindOwned();
   bool WaitUntilClosed(HWND window);
   bool WaitForExit();
