@@ -1,0 +1,101 @@
+#include <windows.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+#include "tests/ui/driver/program_under_test.h"
+#include "tests/ui/driver/ui_test.h"
+#include "ui/resource_ids.h"
+
+namespace pinmover::testing {
+namespace {
+
+using DropTest = UiTest;
+
+// Delivers a drop as the shell's fallback does for a window that accepts files: a DROPFILES
+// block the target can read, handed over with WM_DROPFILES. The block is written into the
+// program's own memory, since a handle of ours means nothing there.
+class RemoteDrop {
+ public:
+  RemoteDrop(HANDLE process, const std::vector<std::wstring>& names) : process_(process) {
+    std::vector<char> block(sizeof(DROPFILES));
+    DROPFILES header{};
+    header.pFiles = sizeof(DROPFILES);
+    header.fWide = TRUE;
+    std::memcpy(block.data(), &header, sizeof header);
+    for (const std::wstring& name : names) {
+      const char* bytes = reinterpret_cast<const char*>(name.c_str());
+      block.insert(block.end(), bytes, bytes + (name.size() + 1) * sizeof(wchar_t));
+    }
+    block.insert(block.end(), sizeof(wchar_t), '\0');
+    memory_ = ::VirtualAllocEx(process, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE,
+                               PAGE_READWRITE);
+    if (memory_ != nullptr) {
+      ::WriteProcessMemory(process, memory_, block.data(), block.size(), nullptr);
+    }
+  }
+  ~RemoteDrop() {
+    if (memory_ != nullptr) ::VirtualFreeEx(process_, memory_, 0, MEM_RELEASE);
+  }
+  HDROP Handle() const { return static_cast<HDROP>(memory_); }
+
+ private:
+  HANDLE process_;
+  void* memory_ = nullptr;
+};
+
+// Posted, as the system delivers a drop: the message box a refused drop shows must not block us.
+void Drop(ProgramUnderTest& program, const RemoteDrop& drop) {
+  ::PostMessageW(program.MainDialog(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop.Handle()), 0);
+}
+
+// Sent, for a drop that shows nothing: it returns once the program has handled the drop.
+void DropAndWait(ProgramUnderTest& program, const RemoteDrop& drop) {
+  DWORD_PTR result = 0;
+  ::SendMessageTimeoutW(program.MainDialog(), WM_DROPFILES,
+                        reinterpret_cast<WPARAM>(drop.Handle()), 0, SMTO_NORMAL, 5000, &result);
+}
+
+TEST_F(DropTest, TheLastOfSeveralDroppedFilesCountsAndTheFocusStays) {
+  ProgramUnderTest program(Executable(), L"", folder);
+  HWND dialog = program.MainDialog();
+  ASSERT_NE(dialog, nullptr);
+  ASSERT_TRUE(::CreateDirectoryW(InFolder(L"sub").c_str(), nullptr));
+  RemoteDrop drop(program.Process(),
+                  {InFolder(L"a.pmf"), InFolder(L"readme"), InFolder(L"sub\\tour.PMF")});
+  ASSERT_NE(drop.Handle(), nullptr);
+  DropAndWait(program, drop);
+  EXPECT_EQ(program.FindOwned(), nullptr);
+  EXPECT_EQ(Text(program.Control(IDC_INPUT_PATH)), InFolder(L"sub\\tour.PMF"));
+  EXPECT_EQ(Text(program.Control(IDC_OUTPUT_PATH)), InFolder(L"sub\\tour.pnt"));
+  EXPECT_EQ(program.Focus(), program.Control(IDC_INPUT_PATH));
+
+  // Both folders moved to the dropped file's folder.
+  program.Click(dialog, IDC_BROWSE_OUTPUT);
+  Choose(program, outputTitle, L"z");
+  program.FindOwned();
+  EXPECT_EQ(Text(program.Control(IDC_OUTPUT_PATH)), InFolder(L"sub\\z.pnt"));
+}
+
+TEST_F(DropTest, AFolderIsRefusedWithTheWrongTypeMessage) {
+  ProgramUnderTest program(Executable(), Quoted(InputFile()), folder);
+  HWND dialog = program.MainDialog();
+  ASSERT_NE(dialog, nullptr);
+  RemoteDrop drop(program.Process(), {folder});
+  ASSERT_NE(drop.Handle(), nullptr);
+  Drop(program, drop);
+
+  ExpectMessageAndAnswer(
+      program, L"Error",
+      L"入力ファイルのファイルタイプが違います。\n拡張子[.pmf]のファイルを選択して下さい。");
+  EXPECT_EQ(program.FindOwned(), nullptr);
+  EXPECT_EQ(Text(program.Control(IDC_INPUT_PATH)), InputFile());
+  EXPECT_EQ(Text(program.Control(IDC_OUTPUT_PATH)), InFolder(L"tour.pnt"));
+}
+
+}  // namespace
+}  // namespace pinmover::testing

@@ -1,0 +1,63 @@
+#include "tests/ui/driver/expected_image.h"
+
+#include <windows.h>
+
+#include "core/copy_points.h"
+#include "core/voice_guidance_table.h"
+#include "input/point_list_reader.h"
+#include "output/point_image.h"
+#include "output/point_image_record.h"
+#include "platform/system_services.h"
+#include "platform/win32/wide_text.h"
+#include "tests/fakes/fake_clock.h"
+#include "tests/fakes/recording_message_box.h"
+
+namespace pinmover::testing {
+
+namespace {
+
+LocalDateTime CreatedAt(const std::vector<char>& file, std::size_t slot) {
+  auto byte = [&](std::size_t offset) {
+    std::size_t at = headerSize + slot * recordSize + offset;
+    return at < file.size() ? static_cast<unsigned char>(file[at]) : 0;
+  };
+  const std::size_t time = offsetof(PointImageRecord, createdTime);
+  const std::size_t date = offsetof(PointImageRecord, createdDate);
+  return {2000 + byte(date), byte(date + 1), byte(date + 2),
+          byte(time), byte(time + 1), byte(time + 2)};
+}
+
+}  // namespace
+
+std::vector<char> ExpectedPointFile(const std::string& sjisInputPath,
+                                    const std::vector<char>& writtenFile, int iconPosition,
+                                    int voiceEntry, const std::string& sjisScratchPath) {
+  std::unique_ptr<FileSystem> files = MakeSystemFileSystem();
+  RecordingMessageBox boxes;
+  ApplicationMessages messages(boxes, "pinmover");
+  FakeClock clock;
+  for (std::size_t slot = 0; slot < PointImage::maxUsedSlots; ++slot) {
+    clock.upcoming.push_back(CreatedAt(writtenFile, slot));
+  }
+  PointListReader reader(*files, messages);
+  PointImage image(*files, clock, messages);
+  if (reader.Load(sjisInputPath) != 0) return {};
+  image.Reset();
+  CopyPoints(reader, image, iconPosition,
+             voiceGuidanceTable[static_cast<std::size_t>(voiceEntry)].code, sjisScratchPath);
+  return FileBytes(WideFromSjis(sjisScratchPath).value_or(L""));
+}
+
+std::vector<char> FileBytes(const std::wstring& path) {
+  HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return {};
+  std::vector<char> bytes(static_cast<std::size_t>(::GetFileSize(file, nullptr)));
+  DWORD read = 0;
+  ::ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+  ::CloseHandle(file);
+  bytes.resize(read);
+  return bytes;
+}
+
+}  // namespace pinmover::testing

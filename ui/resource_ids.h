@@ -1,0 +1,22 @@
+// Resource and control ids, shared by the resource script, the program and its tests.
+#pragma once
+
+#define IDD_ABOUT 100
+#define IDS_ABOUT_ITEM 101
+#define IDD_CONVERTER 102
+#define IDI_APPLICATION_ICON 128
+#define IDR_MAIN_MENU 131
+
+#define IDC_INPUT_PATH 1000
+#define IDC_OUTPUT_PATH 1001
+#define IDC_INPUT_GROUP 1002
+#define IDC_OUTPUT_GROUP 1003
+#define IDC_BROWSE_INPUT 1006
+#define IDC_BROWSE_OUTPUT 1007
+#define IDC_ICON_NUMBER 1010
+#define IDC_ICON_SPIN 1020
+#define IDC_VOICE 1022
+
+#define ID_HELP_VERSION 32774
+// The version item added to the system menu; system command ids keep their low four bits free.
+#define IDM_ABOUT_BOX 16
