@@ -4,17 +4,11 @@
 
 #include "core/converter_dialog.h"
 #include "core/raised_error_report.h"
-#include "tests/fakes/fake_clock.h"
-#include "tests/fakes/fake_dialog_controls.h"
-#include "tests/fakes/fake_file_system.h"
-#include "tests/fakes/recording_message_box.h"
+#include "tests/fakes/fake_dialog.h"
 
 namespace pinmover {
 namespace {
 
-using testing::FakeClock;
-using testing::FakeDialogControls;
-using testing::FakeFileSystem;
 using testing::RecordingMessageBox;
 using Shown = RecordingMessageBox::Shown;
 
@@ -31,7 +25,7 @@ std::uint8_t SlotByte(const std::string& file, int slot, int offset) {
                                            static_cast<std::size_t>(offset)));
 }
 
-class ConversionRunTest : public ::testing::Test {
+class ConversionRunTest : public ::testing::Test, protected testing::FakeDialog {
  protected:
   void SetUp() override {
     dialog.inputExtension = "pmf";
@@ -47,12 +41,6 @@ class ConversionRunTest : public ::testing::Test {
     controls.fields[DialogField::OutputPath] = output;
   }
 
-  FakeDialogControls controls;
-  FakeFileSystem files;
-  FakeClock clock;
-  RecordingMessageBox boxes;
-  ApplicationMessages messages{boxes, "pinmover"};
-  ConverterDialog dialog{controls, files, clock, messages};
 };
 
 TEST_F(ConversionRunTest, RefusedInputPathOnlyMovesTheFocus) {

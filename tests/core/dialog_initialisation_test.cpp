@@ -2,29 +2,20 @@
 
 #include "core/converter_dialog.h"
 #include "core/voice_guidance_table.h"
-#include "tests/fakes/fake_clock.h"
-#include "tests/fakes/fake_dialog_controls.h"
-#include "tests/fakes/fake_file_system.h"
-#include "tests/fakes/recording_message_box.h"
+#include "tests/fakes/fake_dialog.h"
 
 namespace pinmover {
 namespace {
 
 using testing::FakeDialogControls;
 
-class DialogInitialisationTest : public ::testing::Test {
+class DialogInitialisationTest : public ::testing::Test, protected testing::FakeDialog {
  protected:
   void Start(const std::string& argumentText, const std::string& currentDirectory = "C:\\work") {
     dialog.Initialise(argumentText, currentDirectory);
   }
   std::string Field(DialogField field) { return controls.fields[field]; }
 
-  FakeDialogControls controls;
-  testing::FakeFileSystem files;
-  testing::FakeClock clock;
-  testing::RecordingMessageBox boxes;
-  ApplicationMessages messages{boxes, "pinmover"};
-  ConverterDialog dialog{controls, files, clock, messages};
 };
 
 TEST_F(DialogInitialisationTest, WithoutArgumentsTheFieldsAreEmptyAndTheFocusIsOnTheInput) {

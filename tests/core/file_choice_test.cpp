@@ -1,10 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/converter_dialog.h"
-#include "tests/fakes/fake_clock.h"
-#include "tests/fakes/fake_dialog_controls.h"
-#include "tests/fakes/fake_file_system.h"
-#include "tests/fakes/recording_message_box.h"
+#include "tests/fakes/fake_dialog.h"
 
 namespace pinmover {
 namespace {
@@ -12,7 +9,7 @@ namespace {
 using Calls = std::vector<std::string>;
 using Shown = testing::RecordingMessageBox::Shown;
 
-class FileChoiceTest : public ::testing::Test {
+class FileChoiceTest : public ::testing::Test, protected testing::FakeDialog {
  protected:
   void SetUp() override {
     dialog.Initialise("", "C:\\work");
@@ -20,12 +17,6 @@ class FileChoiceTest : public ::testing::Test {
   }
   std::string Field(DialogField field) { return controls.fields[field]; }
 
-  testing::FakeDialogControls controls;
-  testing::FakeFileSystem files;
-  testing::FakeClock clock;
-  testing::RecordingMessageBox boxes;
-  ApplicationMessages messages{boxes, "pinmover"};
-  ConverterDialog dialog{controls, files, clock, messages};
 };
 
 TEST_F(FileChoiceTest, InputDialogAsksForAPointList) {

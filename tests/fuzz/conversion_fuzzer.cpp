@@ -12,7 +12,7 @@
 #include "output/point_encodings.h"
 #include "output/point_file_inspection.h"
 #include "output/point_image_record.h"
-#include "tests/fuzz/fake_dialog.h"
+#include "tests/fakes/fake_dialog.h"
 #include "tests/fuzz/fuzz_check.h"
 #include "tests/input/reference_point_list.h"
 

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "core/path_operations.h"
-#include "tests/fuzz/fake_dialog.h"
+#include "tests/fakes/fake_dialog.h"
 #include "tests/fuzz/fuzz_check.h"
 
 namespace {
