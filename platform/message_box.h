@@ -28,8 +28,6 @@ class ApplicationMessages {
 
   // An OK-type box without an icon gets the exclamation icon.
   int Show(const std::string& text, unsigned style = message_style::ok);
-  const std::string& ApplicationName() const noexcept { return applicationName_; }
-  MessageBoxService& Boxes() noexcept { return boxes_; }
 
  private:
   MessageBoxService& boxes_;
