@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace pinmover {
+
+// A point as today's map apps keep it: a UTF-8 name and WGS84 decimal degrees.
+struct MapPoint {
+  std::string name;        // UTF-8, as the file holds it (possibly empty)
+  double latitude = 0;     // degrees north, as read: not yet checked against its range
+  double longitude = 0;    // degrees east
+  std::uint64_t line = 0;  // where the point starts in its file, counted from 1; 0 if unknown
+};
+
+// A point already in the form the navigation unit reads: a list that was made for the unit.
+struct UnitPoint {
+  std::string name;  // Shift-JIS, as the point image's SetName takes it
+  std::int32_t longitudeUnits = 0;  // 1/2048 arc-second
+  std::int32_t latitudeUnits = 0;
+};
+
+// Why a reader passed over something in its file that looked like a point.
+enum class SkipReason {
+  NoPointGeometry,        // a placemark or feature with no point (a line, a polygon, nothing)
+  UnreadableCoordinates,  // the coordinates are missing or are not numbers
+};
+
+struct SkippedItem {
+  SkipReason reason = SkipReason::NoPointGeometry;
+  std::uint64_t line = 0;  // counted from 1; 0 if the format cannot tell
+  std::string name;        // UTF-8, empty if the item has none
+};
+
+// Where a format reader delivers what it finds, in the file's order.
+class PointSink {
+ public:
+  virtual ~PointSink() = default;
+  virtual void Add(const MapPoint& point) = 0;
+  virtual void Add(const UnitPoint& point) = 0;
+  virtual void Skip(const SkippedItem& item) = 0;
+};
+
+}  // namespace pinmover

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "platform/file_system.h"
+
+namespace pinmover {
+
+// Local names (any namespace prefix removed) and values, UTF-8.
+using XmlAttributes = std::vector<std::pair<std::string_view, std::string_view>>;
+
+// What a streaming XML parse reports, in document order. Text arrives in pieces: character
+// data and CDATA alike, entities already replaced.
+class XmlHandler {
+ public:
+  virtual ~XmlHandler() = default;
+  virtual void StartElement(std::string_view localName, const XmlAttributes& attributes) = 0;
+  virtual void EndElement(std::string_view localName) = 0;
+  virtual void Text(std::string_view utf8) = 0;
+};
+
+struct XmlError {
+  std::uint64_t line = 0;    // counted from 1; 0 if the parser cannot tell
+  std::uint64_t column = 0;  // counted from 1; 0 if the parser cannot tell
+  std::string message;       // UTF-8, the parser's own words
+  bool refused = false;      // well formed, but holds what is never read: a DTD, too deep a nesting
+};
+
+// The deepest element nesting a document may have.
+inline constexpr int maxXmlDepth = 256;
+
+// Parses the whole document from file, a block at a time, in the encoding it declares (UTF-8,
+// UTF-16, ISO-8859-1, US-ASCII, Shift_JIS, Windows-31J, CP932). A document with a document type
+// declaration is refused: no DTD, entity or external resource is ever loaded. Returns nothing
+// when the document was well formed and read to its end. Read errors propagate as FileError.
+std::optional<XmlError> ParseXml(InputFile& file, XmlHandler& handler);
+
+}  // namespace pinmover
