@@ -1,12 +1,14 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <map>
 #include <iostream>
 #include <sstream>
 
 #include "cli/convert_command.h"
 #include "cli/dump_command.h"
 #include "cli/exit_status.h"
+#include "core/conversion_settings.h"
 #include "core/path_operations.h"
 #include "core/voice_guidance_table.h"
 #include "platform/console.h"
@@ -38,7 +40,12 @@ int main(int argc, char** argv) {
   UseUtf8Console();
   std::vector<std::string> arguments = Utf8Arguments(argc, argv);
 
-  CLI::App app{"Converts point lists (.pmf) into navigation point files (.pnt)."};
+  CLI::App app{
+      "Converts point lists into navigation point files (.pnt).\n"
+      "Lists: .pmf (made for the unit), and GPX, KML, GeoJSON and CSV from map apps.\n"
+      "Map apps give WGS84 coordinates; units of this generation draw their maps in the old\n"
+      "Tokyo datum, about 450 m away around Tokyo, so --datum tokyo (the default) converts them.\n"
+      "If the points land beside the right spot on your unit, try --datum wgs84."};
   app.name(arguments.empty() ? "pinmover-cli" : arguments.front());
   app.set_version_flag("--version", "pinmover-cli 1.0.0.1");
   app.require_subcommand(1);
@@ -47,16 +54,27 @@ int main(int argc, char** argv) {
   app.footer(VoiceListing());
 
   ConvertOptions convert;
-  CLI::App* convertCommand = app.add_subcommand("convert", "Convert a point list");
+  CLI::App* convertCommand = app.add_subcommand(
+      "convert", "Convert a point list (.pmf, .gpx, .kml, .geojson, .json or .csv)");
   convertCommand->add_option("-o,--output", convert.output,
                              "Point file to write (.pnt); default: INPUT with the extension pnt");
-  convertCommand->add_option("--icon", convert.icon, "Icon number, 1 to 180")
-      ->check(CLI::Range(1, 180))
+  convertCommand->add_option("--icon", convert.settings.icon, "Icon number, 1 to 180")
+      ->check(CLI::Range(minIcon, maxIcon))
       ->capture_default_str();
-  convertCommand->add_option("--voice", convert.voice, "Voice entry, 0 to 16 (listed below)")
-      ->check(CLI::Range(0, 16))
+  convertCommand->add_option("--voice", convert.settings.voice, "Voice entry, 0 to 16 (listed below)")
+      ->check(CLI::Range(minVoice, maxVoice))
       ->capture_default_str();
-  convertCommand->add_option("INPUT", convert.input, "Point list to read (.pmf)")->required();
+  CLI::Option* datumOption =
+      convertCommand
+          ->add_option("--datum", convert.settings.datum,
+                       "Datum to write the points in: tokyo (default) or wgs84; not for .pmf")
+          ->transform(CLI::CheckedTransformer(
+              std::map<std::string, Datum>{{"tokyo", Datum::Tokyo}, {"wgs84", Datum::Wgs84}}));
+  convertCommand->add_flag("--split", convert.settings.split,
+                           "Write more than 200 points into OUTPUT-1.pnt, OUTPUT-2.pnt, ...");
+  convertCommand
+      ->add_option("INPUT", convert.input, "Point list to read (.pmf, .gpx, .kml, .geojson, .json, .csv)")
+      ->required();
 
   std::string dumpPath;
   bool json = false;
@@ -76,6 +94,9 @@ int main(int argc, char** argv) {
   }
 
   std::string applicationName = ApplicationName(arguments.empty() ? "" : arguments.front());
-  if (convertCommand->parsed()) return RunConvert(convert, applicationName, std::cout, std::cerr);
+  if (convertCommand->parsed()) {
+    convert.datumGiven = datumOption->count() > 0;
+    return RunConvert(convert, applicationName, std::cout, std::cerr);
+  }
   return RunDump(dumpPath, json, applicationName, std::cout, std::cerr);
 }

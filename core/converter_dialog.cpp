@@ -1,21 +1,18 @@
 #include "core/converter_dialog.h"
 
 #include "core/path_operations.h"
-#include "core/point_list_conversion.h"
+#include "core/point_conversion.h"
 #include "core/voice_guidance_table.h"
 
 namespace pinmover {
 
-namespace {
-
-constexpr int minIconNumber = 1;
-constexpr int maxIconNumber = 180;
-
-}  // namespace
-
 ConverterDialog::ConverterDialog(DialogControls& controls, FileSystem& files, Clock& clock,
                                  ApplicationMessages& messages)
-    : reader(files, messages), image(files, clock, messages), controls_(controls) {}
+    : reader(files, messages),
+      image(files, clock, messages),
+      formats(files, reader),
+      controls_(controls),
+      messages_(messages) {}
 
 void ConverterDialog::TakePaths() {
   inputPath = controls_.FieldText(DialogField::InputPath);
@@ -63,7 +60,7 @@ std::optional<std::uint16_t> ConverterDialog::ChosenVoiceCode() {
 
 std::optional<int> ConverterDialog::ChosenIconPosition() {
   std::optional<int> position = controls_.IconPosition();
-  if (!position || *position < minIconNumber || *position > maxIconNumber) {
+  if (!position || *position < minIcon || *position > maxIcon) {
     FocusAndSelect(DialogField::IconNumber);
     return std::nullopt;
   }
@@ -87,8 +84,12 @@ void ConverterDialog::ConversionRun() {
   std::optional<int> iconPosition = ChosenIconPosition();
   if (!iconPosition) return;
 
-  switch (ConvertPointList(reader, image, inputPath, outputPath, *iconPosition, *voiceCode,
-                           controls_)) {
+  ConversionRequest request;
+  request.inputPath = inputPath;
+  request.outputPath = outputPath;
+  request.icon = *iconPosition;
+  request.voiceCode = *voiceCode;
+  switch (ConvertPoints(formats, image, request, messages_, controls_, nullptr).outcome) {
     case ConversionOutcome::LoadFailed:
     case ConversionOutcome::NoPoints:
       return;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/dialog_controls.h"
+#include "core/point_formats.h"
 #include "input/point_list_reader.h"
 #include "output/point_image.h"
 #include "platform/clock.h"
@@ -19,6 +20,8 @@ class ConverterDialog {
  public:
   ConverterDialog(DialogControls& controls, FileSystem& files, Clock& clock,
                   ApplicationMessages& messages);
+  ConverterDialog(const ConverterDialog&) = delete;
+  ConverterDialog& operator=(const ConverterDialog&) = delete;
 
   // Sets up the controls and takes the input path from the argument text.
   void Initialise(const std::string& argumentText, const std::string& currentDirectory);
@@ -40,6 +43,7 @@ class ConverterDialog {
   std::string productName;
   PointListReader reader;
   PointImage image;
+  PointFormats formats;
   std::string outputFolder;
   std::string inputFolder;
   std::string inputPath;
@@ -54,6 +58,7 @@ class ConverterDialog {
   static std::string FolderOf(const std::string& path);
 
   DialogControls& controls_;
+  ApplicationMessages& messages_;
 };
 
 // The longest folder a file dialog is started in; a longer one is left empty.

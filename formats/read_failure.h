@@ -13,7 +13,8 @@ struct ReadFailure {
   enum class Kind {
     OpenFailed,        // cause says why
     NotWellFormed,     // the document breaks its format's grammar at line/column
-    Refused,           // well formed but not acceptable: a DTD, nesting too deep, a .kmz
+    Refused,           // well formed but not acceptable: a DTD, nesting too deep
+    CompressedKml,     // a .kmz: a zip that holds the KML
     MissingColumns,    // a CSV header without the needed columns; detail lists those found
     ReportedByReader,  // the .pmf reader has told the user already
   };
@@ -28,6 +29,8 @@ struct ReadResult {
   std::optional<ReadFailure> failure;
   // Route and track points a GPX file holds besides its waypoints; they are not taken.
   std::uint64_t routeAndTrackPoints = 0;
+  // A list made for the unit holds more points than one file takes; those are not read.
+  bool pointsBeyondLimit = false;
 };
 
 }  // namespace pinmover

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "input/list_open_failure.h"
 #include "input/point_list_extension.h"
 #include "input/point_list_parser.h"
 
@@ -81,13 +82,7 @@ void PointListReader::Parse(InputFile& file) {
 }
 
 int PointListReader::ReportOpenError(FileErrorCause cause) {
-  switch (cause) {
-    case FileErrorCause::None: break;
-    case FileErrorCause::FileNotFound: messages_.Show("ファイルが見つかりませんでした。"); break;
-    case FileErrorCause::AccessDenied: messages_.Show("ファイル アクセス禁止"); break;
-    case FileErrorCause::SharingViolation: messages_.Show("ファイルの共有違反です"); break;
-    default: messages_.Show("読み込みに失敗しました。"); break;
-  }
+  if (cause != FileErrorCause::None) messages_.Show(ListOpenFailureText(cause));
   return 0;
 }
 

@@ -119,13 +119,19 @@ void PointImage::SetCreationTime(int index, std::uint32_t packedTime) {
 }
 
 void PointImage::SetLongitude(int index, const std::string& dmsText) {
-  StoreBigEndian32(SlotOf(fileBytes_, index), longitudeOffset,
-                   static_cast<std::uint32_t>(DmsToUnits(dmsText)));
+  SetLongitudeUnits(index, DmsToUnits(dmsText));
 }
 
 void PointImage::SetLatitude(int index, const std::string& dmsText) {
-  StoreBigEndian32(SlotOf(fileBytes_, index), latitudeOffset,
-                   static_cast<std::uint32_t>(DmsToUnits(dmsText)));
+  SetLatitudeUnits(index, DmsToUnits(dmsText));
+}
+
+void PointImage::SetLongitudeUnits(int index, std::int32_t units) {
+  StoreBigEndian32(SlotOf(fileBytes_, index), longitudeOffset, static_cast<std::uint32_t>(units));
+}
+
+void PointImage::SetLatitudeUnits(int index, std::int32_t units) {
+  StoreBigEndian32(SlotOf(fileBytes_, index), latitudeOffset, static_cast<std::uint32_t>(units));
 }
 
 void PointImage::Seal(int index) {

@@ -32,6 +32,8 @@ class PointImage {
   void SetCreationTime(int index, std::uint32_t packedTime);
   void SetLongitude(int index, const std::string& dmsText);
   void SetLatitude(int index, const std::string& dmsText);
+  void SetLongitudeUnits(int index, std::int32_t units);
+  void SetLatitudeUnits(int index, std::int32_t units);
   void Seal(int index);
   // 0: written, or nothing to write; -1: the file could not be opened and the user was told.
   // A failure after the open raises FileError.

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "core/copy_points.h"
+#include "core/point_conversion.h"
 #include "core/voice_guidance_table.h"
 #include "input/point_list_reader.h"
 #include "output/point_image.h"
@@ -41,10 +41,16 @@ std::vector<char> ExpectedPointFile(const std::string& sjisInputPath,
   }
   PointListReader reader(*files, messages);
   PointImage image(*files, clock, messages);
-  if (reader.Load(sjisInputPath) != 0) return {};
-  image.Reset();
-  CopyPoints(reader, image, iconPosition,
-             voiceGuidanceTable[static_cast<std::size_t>(voiceEntry)].code, sjisScratchPath);
+  PointFormats formats(*files, reader);
+  ConversionRequest request;
+  request.inputPath = sjisInputPath;
+  request.outputPath = sjisScratchPath;
+  request.icon = iconPosition;
+  request.voiceCode = voiceGuidanceTable[static_cast<std::size_t>(voiceEntry)].code;
+  if (ConvertPoints(formats, image, request, messages, boxes, nullptr).outcome !=
+      ConversionOutcome::Converted) {
+    return {};
+  }
   return FileBytes(WideFromSjis(sjisScratchPath).value_or(L""));
 }
 
