@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-targets=(point_list_reader conversion dms_to_units encode_name path_operations
+targets=(point_list_reader conversion dms_to_units encode_name path_operations xml_formats import_pipeline
          point_file_inspection)
 seconds=${FUZZ_SECONDS:-60}
 build=build/fuzz

@@ -10,3 +10,6 @@ mkdir -p build/example
 cli=build/native/cli/pinmover-cli
 "$cli" convert --icon 7 --voice 2 -o build/example/tour.pnt examples/tour.pmf
 "$cli" dump build/example/tour.pnt
+# The same for a list exported from a map app (GPX, WGS84), written in the Tokyo datum.
+"$cli" convert -o build/example/drive.pnt examples/drive.gpx
+"$cli" dump build/example/drive.pnt
