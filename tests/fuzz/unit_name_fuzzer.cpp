@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/jis_x0208.h"
 #include "core/unit_name.h"
@@ -35,11 +36,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const UnitName name = MakeUnitName({reinterpret_cast<const char*>(data), size});
   const std::string& sjis = name.sjis;
 
-  int characters = 0;
-  for (std::size_t i = 0; i < sjis.size(); ++characters) {
+  std::vector<std::string_view> characters;
+  for (std::size_t i = 0; i < sjis.size();) {
     const auto first = static_cast<std::uint8_t>(sjis[i]);
     if (first < 0x80) {
       PINMOVER_FUZZ_CHECK(first >= 0x20 && first < 0x7F);
+      characters.push_back(std::string_view(sjis).substr(i, 1));
       i += 1;
       continue;
     }
@@ -48,11 +50,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     PINMOVER_FUZZ_CHECK(IsJisX0208Sjis(first, second));
     const auto pair = SjisToJisPair(first, second);
     PINMOVER_FUZZ_CHECK(JisPairToUtf8(pair[0], pair[1]).has_value());
+    characters.push_back(std::string_view(sjis).substr(i, 2));
     i += 2;
   }
-  PINMOVER_FUZZ_CHECK(characters <= maxNameCharacters);
-  PINMOVER_FUZZ_CHECK(sjis.empty() || (sjis.front() != ' ' && sjis.back() != ' '));
-  PINMOVER_FUZZ_CHECK(!sjis.starts_with(fullWidthSpace) && !sjis.ends_with(fullWidthSpace));
+  PINMOVER_FUZZ_CHECK(characters.size() <= static_cast<std::size_t>(maxNameCharacters));
+  for (std::string_view blank : {std::string_view(" "), fullWidthSpace}) {
+    PINMOVER_FUZZ_CHECK(characters.empty() ||
+                        (characters.front() != blank && characters.back() != blank));
+  }
   PINMOVER_FUZZ_CHECK(IsValidUtf8(name.missing));
   PINMOVER_FUZZ_CHECK(name.missing.empty() || sjis.find(missingMark) != std::string::npos);
 
