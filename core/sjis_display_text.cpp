@@ -1,32 +1,21 @@
 #include "core/sjis_display_text.h"
 
-#include <algorithm>
 #include <optional>
 
+#include "core/utf8_code_points.h"
 #include "platform/text_encoding.h"
 
 namespace pinmover {
 
-namespace {
-
-// The length of the UTF-8 sequence that starts with lead, or 1 for a byte that starts none.
-std::size_t SequenceLength(unsigned char lead) {
-  if (lead >= 0xF0) return 4;
-  if (lead >= 0xE0) return 3;
-  if (lead >= 0xC0) return 2;
-  return 1;
-}
-
-}  // namespace
-
 std::string SjisDisplayText(std::string_view utf8) {
   if (std::optional<std::string> whole = Utf8ToSjis(utf8)) return *whole;
   std::string text;
-  while (!utf8.empty()) {
-    const std::size_t length =
-        std::min(SequenceLength(static_cast<unsigned char>(utf8.front())), utf8.size());
-    text += Utf8ToSjis(utf8.substr(0, length)).value_or("?");
-    utf8.remove_prefix(length);
+  for (std::size_t at = 0; at < utf8.size();) {
+    const DecodedCodePoint character = DecodeUtf8At(utf8, at);
+    std::optional<std::string> converted;
+    if (character.valid) converted = Utf8ToSjis(utf8.substr(at, character.length));
+    text += converted.value_or("?");
+    at += character.length;
   }
   return text;
 }

@@ -7,8 +7,17 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-targets=(point_list_reader conversion dms_to_units encode_name path_operations xml_formats import_pipeline
-         point_file_inspection)
+targets=(
+  point_list_reader
+  conversion
+  dms_to_units
+  encode_name
+  path_operations
+  point_file_inspection
+  unit_name
+  xml_formats
+  import_pipeline
+)
 seconds=${FUZZ_SECONDS:-60}
 build=build/fuzz
 

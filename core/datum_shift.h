@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+
+namespace pinmover {
+
+struct GeodeticPosition {
+  double latitude;   // degrees north
+  double longitude;  // degrees east
+};
+
+// The published Tokyo -> JGD2000 three-parameter translation, for points on the ground (height
+// taken as 0 on the source ellipsoid). WGS84 and JGD2000 agree far below what a unit shows.
+GeodeticPosition Wgs84ToTokyo(GeodeticPosition wgs84);
+GeodeticPosition TokyoToWgs84(GeodeticPosition tokyo);
+
+// Degrees as the point file's nearest count of 1/2048 arc-second, halves away from zero, so
+// that west and south mirror east and north. Values beyond the 32-bit range saturate (no angle
+// in ±180 comes near it); not-a-number gives 0.
+std::int32_t DegreesToUnits(double degrees);
+double UnitsToDegrees(std::int32_t units);
+
+}  // namespace pinmover
