@@ -5,76 +5,63 @@
 
 #include "formats/gpx_format.h"
 #include "formats/kml_format.h"
-#include "tests/fakes/fake_file_system.h"
-#include "tests/formats/fixture_text.h"
-#include "tests/formats/recording_sink.h"
+#include "tests/formats/format_test_files.h"
 
 namespace pinmover {
 namespace {
 
-using Events = std::vector<std::string>;
+using testing::Fixture;
+using testing::U8;
+using Points = std::vector<MapPoint>;
+using Skipped = std::vector<SkippedItem>;
 
-std::string Utf8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
-
-class XmlFormatsTest : public ::testing::Test {
- protected:
-  template <class Format>
-  ReadResult Read(const std::string& fixture) {
-    files.files["list"] = testing::FixtureText(fixture);
-    Format format(files);
-    return format.Read("list", sink);
-  }
-
-  testing::FakeFileSystem files;
-  testing::RecordingSink sink;
-};
-
-TEST_F(XmlFormatsTest, GpxGivesItsWaypointsAndCountsTheRest) {
-  ReadResult result = Read<GpxFormat>("phone_app.gpx");
+TEST(GpxFormatTest, WaypointsAreTakenAndRouteAndTrackPointsCounted) {
+  testing::FormatReading<GpxFormat> reading;
+  ReadResult result = reading.Read(Fixture("phone_app.gpx"));
   EXPECT_FALSE(result.failure);
   EXPECT_EQ(result.routeAndTrackPoints, 3u);
-  EXPECT_EQ(sink.events, (Events{Utf8(u8"point 東京タワー 35.658581 139.745433"),
-                                 Utf8(u8"point 富士山 <剣ヶ峰> 35.360556 138.727778"),
-                                 "point  34.967100 135.772700", Utf8(u8"unreadable 壊れた座標")}));
-  EXPECT_EQ(files.openFiles, 0);
+  EXPECT_EQ(reading.sink.points, (Points{{U8(u8"東京タワー"), 35.658581, 139.745433, 0},
+                                         {U8(u8"富士山 <剣ヶ峰>"), 35.360556, 138.727778, 0},
+                                         {"", 34.9671, 135.7727, 0}}));
+  EXPECT_EQ(reading.sink.skipped,
+            (Skipped{{SkipReason::UnreadableCoordinates, 0, U8(u8"壊れた座標")}}));
+  EXPECT_EQ(reading.files.openFiles, 0);
 }
 
-TEST_F(XmlFormatsTest, GpxOfTheFirstVersionReadsAlike) {
-  EXPECT_FALSE(Read<GpxFormat>("version_1_0.gpx").failure);
-  EXPECT_EQ(sink.events, (Events{Utf8(u8"point Sapporo 駅 43.062096 141.354376"),
-                                 "point Opera House -33.856800 151.215300"}));
-}
+TEST(GpxFormatTest, TheFirstVersionAndTrackOnlyFiles) {
+  testing::FormatReading<GpxFormat> reading;
+  EXPECT_FALSE(reading.Read(Fixture("version_1_0.gpx")).failure);
+  EXPECT_EQ(reading.sink.points, (Points{{U8(u8"Sapporo 駅"), 43.062096, 141.354376, 0},
+                                         {"Opera House", -33.8568, 151.2153, 0}}));
 
-TEST_F(XmlFormatsTest, GpxWithTracksOnlyHasNoWaypoint) {
-  ReadResult result = Read<GpxFormat>("tracks_only.gpx");
-  EXPECT_FALSE(result.failure);
+  testing::FormatReading<GpxFormat> tracks;
+  ReadResult result = tracks.Read(Fixture("tracks_only.gpx"));
   EXPECT_EQ(result.routeAndTrackPoints, 3u);
-  EXPECT_TRUE(sink.events.empty());
+  EXPECT_TRUE(tracks.sink.points.empty());
 }
 
-TEST_F(XmlFormatsTest, KmlGivesPlacemarksWithPointsAtAnyDepth) {
-  EXPECT_FALSE(Read<KmlFormat>("map_export.kml").failure);
-  EXPECT_EQ(sink.events, (Events{Utf8(u8"point 浅草寺 & 雷門 35.714765 139.796655"),
-                                 Utf8(u8"point 赤レンガ倉庫 35.452700 139.642500"),
-                                 Utf8(u8"no point 散歩道"), Utf8(u8"point 鎌倉 35.319200 139.550500"),
-                                 Utf8(u8"unreadable 座標なし")}));
+TEST(KmlFormatTest, PlacemarksWithPointsAtAnyDepth) {
+  testing::FormatReading<KmlFormat> reading;
+  EXPECT_FALSE(reading.Read(Fixture("map_export.kml")).failure);
+  EXPECT_EQ(reading.sink.points, (Points{{U8(u8"浅草寺 & 雷門"), 35.7147651, 139.7966553, 0},
+                                         {U8(u8"赤レンガ倉庫"), 35.4527, 139.6425, 0},
+                                         {U8(u8"鎌倉"), 35.3192, 139.5505, 0}}));
+  EXPECT_EQ(reading.sink.skipped,
+            (Skipped{{SkipReason::NoPointGeometry, 0, U8(u8"散歩道")},
+                     {SkipReason::UnreadableCoordinates, 0, U8(u8"座標なし")}}));
 }
 
-TEST_F(XmlFormatsTest, DocumentsThatAreNotWellFormedFailWithTheirLine) {
-  files.files["list"] = "<?xml version=\"1.0\"?>\n<gpx>\n<wpt lat=\"1\" lon=\"2\">\n</gpx>\n";
-  GpxFormat gpx(files);
-  ReadResult result = gpx.Read("list", sink);
+TEST(XmlFormatsTest, DocumentsThatCannotBeReadSayWhy) {
+  testing::FormatReading<GpxFormat> broken;
+  ReadResult result = broken.Read("<?xml version=\"1.0\"?>\n<gpx>\n<wpt lat=\"1\" lon=\"2\">\n</gpx>\n");
   ASSERT_TRUE(result.failure);
   EXPECT_EQ(result.failure->kind, ReadFailure::Kind::NotWellFormed);
   EXPECT_EQ(result.failure->line, 4u);
-  EXPECT_EQ(files.openFiles, 0);
-}
+  EXPECT_EQ(broken.files.openFiles, 0);
 
-TEST_F(XmlFormatsTest, FilesThatDoNotOpenSayWhy) {
-  files.faults["list"].openCause = FileErrorCause::SharingViolation;
-  files.files["list"] = "<kml/>";
-  KmlFormat kml(files);
-  ReadResult result = kml.Read("list", sink);
+  testing::FormatReading<KmlFormat> held;
+  held.files.faults["in"].openCause = FileErrorCause::SharingViolation;
+  result = held.Read("<kml/>");
   ASSERT_TRUE(result.failure);
   EXPECT_EQ(result.failure->kind, ReadFailure::Kind::OpenFailed);
   EXPECT_EQ(result.failure->cause, FileErrorCause::SharingViolation);

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string_view>
+
+namespace pinmover {
+
+// The columns of a CSV file that a point is made from.
+enum class CsvColumn { Other, Name, Latitude, Longitude };
+
+// The column a header field names, by any of its usual names in English or Japanese; letter
+// case and blanks around the name do not matter.
+CsvColumn ColumnNamed(std::string_view utf8Header);
+
+// utf8 without the spaces, tabs and ideographic spaces around it.
+std::string_view TrimBlanks(std::string_view utf8);
+
+}  // namespace pinmover
