@@ -9,8 +9,9 @@ struct GeodeticPosition {
   double longitude;  // degrees east
 };
 
-// The published Tokyo -> JGD2000 three-parameter translation, for points on the ground (height
-// taken as 0 on the source ellipsoid). WGS84 and JGD2000 agree far below what a unit shows.
+// The national survey's three-parameter translation between the Tokyo datum and JGD2000, for
+// points on the ground (height 0 on the source ellipsoid). It is good to a few metres only, and
+// JGD2000 stands in for WGS84, which lies closer to it than that.
 GeodeticPosition Wgs84ToTokyo(GeodeticPosition wgs84);
 GeodeticPosition TokyoToWgs84(GeodeticPosition tokyo);
 

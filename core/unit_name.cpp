@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <iterator>
 #include <optional>
 #include <vector>
 
@@ -98,7 +99,6 @@ std::optional<char32_t> ComposedKana(char32_t base, char32_t mark) {
 }
 
 std::uint8_t HalfWidthMarkByte(const DecodedCodePoint& next) {
-  if (!next.valid) return 0;
   if (next.codePoint == halfWidthVoicedMark || next.codePoint == combiningVoicedMark) {
     return halfWidthVoicedMarkByte;
   }
@@ -121,7 +121,7 @@ struct NameCharacter {
   bool fromControl = false;
 };
 
-// Reads a name one character as the unit counts them at a time.
+// Reads a name one unit character at a time: a kana with its mark and a CR LF pair are one.
 class NameCharacters {
  public:
   explicit NameCharacters(std::string_view utf8) : text_(utf8) {}
@@ -152,7 +152,8 @@ class NameCharacters {
     } else if (IsCombiningMark(c)) {
       shown = c - combiningVoicedMark + spacingVoicedMark;  // a mark with nothing to merge into
     }
-    NameCharacter character = Converted(ConvertedCodePoint(shown), text_.substr(start, offset_ - start));
+    NameCharacter character =
+        Converted(ConvertedCodePoint(shown), text_.substr(start, offset_ - start));
     character.blank = c == ' ' || c == ideographicSpace;
     return character;
   }
@@ -204,7 +205,9 @@ UnitName MakeUnitName(std::string_view utf8Name) {
   while (!characters.AtEnd()) {
     NameCharacter character = characters.Next();
     if (character.blank) {
-      if (!kept.empty() && kept.size() + blanks.size() < limit) blanks.push_back(std::move(character));
+      if (!kept.empty() && kept.size() + blanks.size() < limit) {
+        blanks.push_back(std::move(character));
+      }
       continue;
     }
     if (kept.size() + blanks.size() >= limit) {
