@@ -4,6 +4,8 @@
 file(GLOB_RECURSE entries LIST_DIRECTORIES false RELATIVE ${CPACK_TEMPORARY_DIRECTORY}
      ${CPACK_TEMPORARY_DIRECTORY}/*)
 list(SORT entries)
+# A zip holds local times: read in UTC, they are the same in every time zone.
+set(ENV{TZ} UTC)
 foreach(zip IN LISTS CPACK_PACKAGE_FILES)
   execute_process(
     COMMAND ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip -- ${entries}

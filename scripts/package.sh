@@ -9,9 +9,9 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh
 
 tree=$(realpath -m "${1:-build/package}")
-# Every time in the zip is the commit's, read the same way in every time zone.
+# Every time in the zip is the commit's.
 SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
-export SOURCE_DATE_EPOCH TZ=UTC
+export SOURCE_DATE_EPOCH
 
 cmake --preset windows -B "$tree" -DPINMOVER_TESTS=OFF >/dev/null
 rm -f "$tree"/pinmover-*-win64.zip "$tree/SHA256SUMS"
