@@ -20,7 +20,9 @@ printf '\xEF\xBB\xBF' >"$output.new"
 awk '
   /^```/ { code = !code; next }
   code { print "    " $0; next }
-  /^!\[[^]]*\]\([^)]*\)$/ { next }
+  /^!\[[^]]*\]\([^)]*\)$/ { picture = 1; next }
+  picture && /^$/ { picture = 0; next }
+  { picture = 0 }
   {
     gsub(/\*\*/, "")
     gsub(/`/, "")
