@@ -10,12 +10,15 @@ scripts/setup.sh
 
 tree=$(realpath -m "${1:-build/package}")
 # Every time in the zip is the commit's.
-SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
+SOURCE_DATE_EPOCH=$(git log -1 --format=%ct) || {
+  echo "package: no commit to take the time from; package a git checkout" >&2
+  exit 1
+}
 export SOURCE_DATE_EPOCH
 
 cmake --preset windows -B "$tree" -DPINMOVER_TESTS=OFF >/dev/null
 rm -f "$tree"/pinmover-*-win64.zip "$tree/SHA256SUMS"
-cmake --build "$tree" --target package >/dev/null
+cmake --build "$tree" --target package
 zips=("$tree"/pinmover-*-win64.zip)
 (cd "$tree" && sha256sum "${zips[@]##*/}" >SHA256SUMS)
 echo "package: ${zips[*]} ($(stat -c %s "${zips[@]}") bytes)"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Two package builds of one commit give the same bytes: the zip of this build tree is
 # compared with one that scripts/package.sh makes in a fresh tree of only what the download
-# needs.
+# needs. Its entries are sorted, with ASCII names.
 #
 #   reproducible.sh ZIP SECOND-BUILD-FOLDER
 set -euo pipefail
@@ -18,6 +18,11 @@ names=$(cmake -E tar tf "$again")
 if ! LC_ALL=C sort --check=quiet <<<"$names"; then
   echo "the entries are not sorted by name:"
   echo "$names"
+  failed=1
+fi
+# Every unzip tool on a Japanese Windows shows ASCII names right.
+if LC_ALL=C grep -n '[^ -~]' <<<"$names"; then
+  echo "the names above are not ASCII"
   failed=1
 fi
 if cmp -s "$zip" "$again"; then
