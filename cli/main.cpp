@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
       "Tokyo datum, about 450 m away around Tokyo, so --datum tokyo (the default) converts them.\n"
       "If the points land beside the right spot on your unit, try --datum wgs84."};
   app.name(arguments.empty() ? "pinmover-cli" : arguments.front());
-  app.set_version_flag("--version", "pinmover-cli 1.0.0.1");
+  app.set_version_flag("--version", "pinmover-cli " PINMOVER_VERSION);
   app.require_subcommand(1);
   // A path such as /data/tour.pmf is a path on Windows too, never a /option.
   app.allow_windows_style_options(false);

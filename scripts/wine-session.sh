@@ -124,6 +124,20 @@ Windows Registry Editor Version 5.00
 EOF
 }
 
+# Wine draws the caption buttons (minimise, close) with the Marlett symbol font. Debian ships
+# it in fonts-wine where this Wine does not look, and without it the buttons show as letters;
+# the prefix's own font folder gets a copy.
+add_symbol_font() {
+  local font=/usr/share/wine/fonts/marlett.ttf fonts=$prefix/drive_c/windows/Fonts
+  [[ -f $fonts/marlett.ttf ]] && return
+  [[ -f $font ]] || {
+    echo "wine-session: $font is missing (scripts/setup.sh installs fonts-wine)" >&2
+    return 1
+  }
+  mkdir -p "$fonts"
+  cp "$font" "$fonts/marlett.ttf"
+}
+
 # A prefix is reused when it was completed with the same Wine and the same settings; anything
 # else (a fresh clone, an interrupted first start, an upgraded Wine) makes it anew.
 prepare_prefix() {
@@ -132,6 +146,7 @@ prepare_prefix() {
   settings=$(registry_settings "$font")
   stamp=$("$wine" --version)$'\n'$(sha256sum <<<"$settings" | cut -d' ' -f1)
   if [[ -f $prefix/.pinmover-ready && $(<"$prefix/.pinmover-ready") == "$stamp" ]]; then
+    add_symbol_font
     return
   fi
   echo "wine-session: making the Wine prefix $prefix (once)"
@@ -154,6 +169,7 @@ prepare_prefix() {
     echo "wine-session: the prefix did not take its settings; see $session/wineboot.log" >&2
     exit 1
   fi
+  add_symbol_font
   echo "$stamp" >"$prefix/.pinmover-ready"
 }
 
