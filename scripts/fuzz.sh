@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 targets=(point_list_reader conversion dms_to_units encode_name path_operations
-         point_file_inspection)
+         point_file_inspection geojson_reader csv_reader)
 seconds=${FUZZ_SECONDS:-60}
 build=build/fuzz
 
