@@ -10,6 +10,7 @@
 #include "formats/utf8_text.h"
 #include "tests/fakes/fake_file_system.h"
 #include "tests/fakes/recording_point_sink.h"
+#include "tests/fuzz/delivered_points_check.h"
 #include "tests/fuzz/fuzz_check.h"
 
 namespace {
@@ -55,10 +56,6 @@ std::uint64_t LinesOf(const std::string& text) {
   return lines;
 }
 
-bool AcceptableName(const std::string& name) {
-  return ValidUtf8(name) == name && name.size() <= maxNameBytes;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -76,15 +73,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const std::uint64_t lines = LinesOf(text);
   PINMOVER_FUZZ_CHECK(sink.points.size() + sink.skipped.size() <= lines);
-  PINMOVER_FUZZ_CHECK(sink.unitPoints.empty());
-  for (const MapPoint& point : sink.points) {
-    PINMOVER_FUZZ_CHECK(AcceptableName(point.name));
-    PINMOVER_FUZZ_CHECK(point.line >= 2 && point.line <= lines);
-  }
-  for (const SkippedItem& item : sink.skipped) {
-    PINMOVER_FUZZ_CHECK(AcceptableName(item.name));
-    PINMOVER_FUZZ_CHECK(item.line >= 2 && item.line <= lines);
-  }
+  // The header takes a line at least: points start on the second.
+  CheckDelivered(sink, maxNameBytes, 2, lines);
   if (result.failure) {
     const ReadFailure& failure = *result.failure;
     PINMOVER_FUZZ_CHECK(failure.kind == ReadFailure::Kind::NotWellFormed ||

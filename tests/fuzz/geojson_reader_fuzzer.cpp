@@ -10,18 +10,11 @@
 #include "formats/utf8_text.h"
 #include "tests/fakes/fake_file_system.h"
 #include "tests/fakes/recording_point_sink.h"
+#include "tests/fuzz/delivered_points_check.h"
 #include "tests/fuzz/fuzz_check.h"
-
-namespace {
 
 using namespace pinmover;
 using namespace pinmover::testing;
-
-bool AcceptableName(const std::string& name) {
-  return ValidUtf8(name) == name && name.size() <= GeoJsonFeatures::maxNameBytes;
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
@@ -33,15 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto objects = static_cast<std::size_t>(std::count(text.begin(), text.end(), '{'));
   const auto lines = static_cast<std::uint64_t>(std::count(text.begin(), text.end(), '\n')) + 1;
   PINMOVER_FUZZ_CHECK(sink.points.size() + sink.skipped.size() <= objects);
-  PINMOVER_FUZZ_CHECK(sink.unitPoints.empty());
-  for (const MapPoint& point : sink.points) {
-    PINMOVER_FUZZ_CHECK(AcceptableName(point.name));
-    PINMOVER_FUZZ_CHECK(point.line >= 1 && point.line <= lines);
-  }
-  for (const SkippedItem& item : sink.skipped) {
-    PINMOVER_FUZZ_CHECK(AcceptableName(item.name));
-    PINMOVER_FUZZ_CHECK(item.line >= 1 && item.line <= lines);
-  }
+  CheckDelivered(sink, GeoJsonFeatures::maxNameBytes, 1, lines);
   if (result.failure) {
     const ReadFailure& failure = *result.failure;
     PINMOVER_FUZZ_CHECK(failure.kind == ReadFailure::Kind::NotWellFormed ||
