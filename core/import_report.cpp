@@ -18,6 +18,7 @@ std::string Place(const ImportReport& report) {
   } else {
     place = Utf8(u8"名前");
   }
+  if (report.name.empty()) return place + ": ";
   return place + Utf8(u8"「") + report.name + Utf8(u8"」: ");
 }
 

@@ -1,60 +1,74 @@
 #include "formats/csv_record_splitter.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace pinmover {
 
 CsvRecordSplitter::CsvRecordSplitter(CsvFieldHandler& handler)
-    : handler_(handler), keep_(handler.Wants(0)) {
-  field_.reserve(maxFieldBytes);
-}
+    : handler_(handler), keep_(handler.Wants(0)) {}
 
 void CsvRecordSplitter::Feed(std::string_view bytes) {
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    const char byte = bytes[i];
-    const std::uint64_t offset = offset_ + i;
+  const char* const start = bytes.data();
+  const char* const end = start + bytes.size();
+  auto offsetOf = [&](const char* at) { return offset_ + static_cast<std::uint64_t>(at - start); };
+  const char* at = start;
+  // A state that hands a byte on to the next one leaves at where it is.
+  while (at != end) {
     switch (state_) {
       case State::AfterCarriageReturn:
         state_ = State::FieldStart;
-        if (byte == '\n') {
-          lineStart_ = offset + 1;
-          break;
-        }
-        [[fallthrough]];
+        if (*at == '\n') lineStart_ = offsetOf(at++) + 1;
+        break;
       case State::FieldStart:
-        if (byte == '"') {
-          state_ = State::Quoted;
-          openQuote_ = {line_, offset - lineStart_ + 1};
-          previousQuotedByte_ = byte;
-          break;
-        }
         state_ = State::Unquoted;
-        Unquoted(byte, offset);
-        break;
-      case State::Unquoted:
-        Unquoted(byte, offset);
-        break;
-      case State::Quoted:
-        if (byte == '"') {
-          state_ = State::QuotedAfterQuote;
-          break;
-        }
-        if (byte == '\r' || (byte == '\n' && previousQuotedByte_ != '\r')) {
-          NewLine(offset + 1);
-        } else if (byte == '\n') {
-          lineStart_ = offset + 1;
-        }
-        previousQuotedByte_ = byte;
-        Keep(byte);
-        break;
-      case State::QuotedAfterQuote:
-        if (byte == '"') {
+        if (*at == '"') {
           state_ = State::Quoted;
-          previousQuotedByte_ = byte;
-          Keep(byte);
-          break;
+          openQuote_ = {line_, offsetOf(at) - lineStart_ + 1};
+          previousQuotedByte_ = *at++;
         }
+        break;
+      case State::Unquoted: {
+        const char* stop =
+            std::find_if(at, end, [](char byte) { return byte == ',' || byte == '\n' || byte == '\r'; });
+        Keep(at, stop);
+        at = stop;
+        if (at != end) {
+          EndUnquoted(*at, offsetOf(at));
+          ++at;
+        }
+        break;
+      }
+      case State::Quoted: {
+        const char* stop =
+            std::find_if(at, end, [](char byte) { return byte == '"' || byte == '\n' || byte == '\r'; });
+        Keep(at, stop);
+        if (stop != at) previousQuotedByte_ = stop[-1];
+        at = stop;
+        if (at == end) break;
+        if (*at == '"') {
+          state_ = State::QuotedAfterQuote;
+        } else {
+          if (*at == '\r' || previousQuotedByte_ != '\r') {
+            NewLine(offsetOf(at) + 1);
+          } else {
+            lineStart_ = offsetOf(at) + 1;
+          }
+          previousQuotedByte_ = *at;
+          Keep(at, at + 1);
+        }
+        ++at;
+        break;
+      }
+      case State::QuotedAfterQuote:
         // Text after a closing quote joins the field, as spreadsheets read it.
         state_ = State::Unquoted;
-        Unquoted(byte, offset);
+        if (*at == '"') {
+          state_ = State::Quoted;
+          previousQuotedByte_ = *at;
+          Keep(at, at + 1);
+          ++at;
+        }
         break;
     }
   }
@@ -75,28 +89,31 @@ std::optional<TextPosition> CsvRecordSplitter::Finish() {
   return std::nullopt;
 }
 
-void CsvRecordSplitter::Unquoted(char byte, std::uint64_t offset) {
-  if (byte == ',') {
+void CsvRecordSplitter::EndUnquoted(char delimiter, std::uint64_t offset) {
+  if (delimiter == ',') {
     EndField();
     state_ = State::FieldStart;
-  } else if (byte == '\n' || byte == '\r') {
+  } else {
     EndRecord();
     NewLine(offset + 1);
     recordLine_ = line_;
-    state_ = byte == '\r' ? State::AfterCarriageReturn : State::FieldStart;
-  } else {
-    Keep(byte);
+    state_ = delimiter == '\r' ? State::AfterCarriageReturn : State::FieldStart;
   }
 }
 
-void CsvRecordSplitter::Keep(char byte) {
-  if (byte != ' ' && byte != '\t') blank_ = false;
-  if (keep_ && field_.size() < maxFieldBytes) field_.push_back(byte);
+void CsvRecordSplitter::Keep(const char* from, const char* to) {
+  if (blank_) blank_ = std::all_of(from, to, [](char byte) { return byte == ' ' || byte == '\t'; });
+  if (keep_) {
+    std::size_t room = maxFieldBytes - fieldBytes_;
+    std::size_t count = std::min(static_cast<std::size_t>(to - from), room);
+    std::memcpy(field_.data() + fieldBytes_, from, count);
+    fieldBytes_ += count;
+  }
 }
 
 void CsvRecordSplitter::EndField() {
-  if (keep_) handler_.Field(column_, field_);
-  field_.clear();
+  if (keep_) handler_.Field(column_, {field_.data(), fieldBytes_});
+  fieldBytes_ = 0;
   ++column_;
   keep_ = handler_.Wants(column_);
 }

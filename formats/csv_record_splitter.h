@@ -1,9 +1,9 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <string_view>
 
 namespace pinmover {
@@ -49,16 +49,17 @@ class CsvRecordSplitter {
     AfterCarriageReturn,
   };
 
-  // Handles a byte of an unquoted field (or of what follows a closing quote).
-  void Unquoted(char byte, std::uint64_t offset);
-  void Keep(char byte);
+  // Ends an unquoted field (or what follows a closing quote) at a comma or a line end.
+  void EndUnquoted(char delimiter, std::uint64_t offset);
+  void Keep(const char* from, const char* to);
   void EndField();
   void EndRecord();
   void NewLine(std::uint64_t nextLineStart);
 
   CsvFieldHandler& handler_;
   State state_ = State::FieldStart;
-  std::string field_;
+  std::array<char, maxFieldBytes> field_;
+  std::size_t fieldBytes_ = 0;
   bool keep_;
   bool blank_ = true;
   std::uint64_t column_ = 0;

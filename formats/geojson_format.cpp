@@ -30,7 +30,7 @@ std::string ParserWords(std::string_view what) {
 // nlohmann's SAX interface, passed on to the features.
 class SaxEvents {
  public:
-  SaxEvents(const JsonBlockInput& input, GeoJsonFeatures& features)
+  SaxEvents(JsonBlockInput& input, GeoJsonFeatures& features)
       : input_(input), features_(features) {}
 
   bool null() { return features_.Literal(); }
@@ -62,7 +62,7 @@ class SaxEvents {
   bool NumberOverflow() const { return numberOverflow_; }
 
  private:
-  const JsonBlockInput& input_;
+  JsonBlockInput& input_;
   GeoJsonFeatures& features_;
   std::string parserWords_;
   bool numberOverflow_ = false;

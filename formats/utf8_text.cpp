@@ -1,5 +1,6 @@
 #include "formats/utf8_text.h"
 
+#include <array>
 #include <cstdint>
 #include <cstring>
 
@@ -10,12 +11,12 @@ namespace {
 // What a leading byte asks of the bytes after it (RFC 3629's table of well-formed sequences).
 struct LeadingByte {
   bool valid = false;
-  unsigned continuations = 0;
+  unsigned char continuations = 0;
   unsigned char low = 0x80;  // the range of the first continuation byte
   unsigned char high = 0xBF;
 };
 
-LeadingByte Classify(unsigned char byte) {
+constexpr LeadingByte Classify(unsigned byte) {
   if (byte < 0x80) return {true, 0};
   if (byte >= 0xC2 && byte <= 0xDF) return {true, 1};
   if (byte == 0xE0) return {true, 2, 0xA0, 0xBF};
@@ -27,9 +28,16 @@ LeadingByte Classify(unsigned char byte) {
   return {};
 }
 
+// Looked up rather than worked out: a file of Japanese text has a leading byte every third byte.
+constexpr std::array<LeadingByte, 256> leadingBytes = [] {
+  std::array<LeadingByte, 256> table{};
+  for (unsigned byte = 0; byte < 256; ++byte) table[byte] = Classify(byte);
+  return table;
+}();
+
 // The length of the well-formed character at the start of text, or 0.
 std::size_t CharacterLength(std::string_view text) {
-  LeadingByte lead = Classify(static_cast<unsigned char>(text[0]));
+  const LeadingByte& lead = leadingBytes[static_cast<unsigned char>(text[0])];
   if (!lead.valid || text.size() <= lead.continuations) return 0;
   for (std::size_t i = 1; i <= lead.continuations; ++i) {
     auto byte = static_cast<unsigned char>(text[i]);
@@ -54,7 +62,7 @@ bool Utf8Validator::Feed(std::string_view bytes) {
         i += 8;
       }
       if (i == bytes.size()) break;
-      LeadingByte lead = Classify(static_cast<unsigned char>(bytes[i++]));
+      const LeadingByte& lead = leadingBytes[static_cast<unsigned char>(bytes[i++])];
       valid_ = lead.valid;
       pending_ = lead.continuations;
       low_ = lead.low;

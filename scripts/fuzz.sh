@@ -17,6 +17,8 @@ targets=(
   unit_name
   xml_formats
   import_pipeline
+  geojson_reader
+  csv_reader
 )
 seconds=${FUZZ_SECONDS:-60}
 build=build/fuzz

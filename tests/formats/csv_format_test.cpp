@@ -170,15 +170,6 @@ TEST(CsvFormatTest, TwoHundredAndOneRowsArriveInOrder) {
   }
 }
 
-struct FailingCsv {
-  const char* what;
-  std::string text;
-  Kind kind;
-  std::uint64_t line;
-  std::uint64_t column;
-  std::string detail;
-};
-
 // A header of forty columns, the first with a long name: the message lists the first 32,
 // each cut to 64 bytes.
 std::string ManyColumns() {
@@ -193,30 +184,20 @@ std::string ManyColumnsListed() {
   return list + ", ...";
 }
 
-class CsvFailureTest : public ::testing::TestWithParam<FailingCsv> {};
+class CsvRefusedTest : public ::testing::TestWithParam<RefusedFile> {};
 
-TEST_P(CsvFailureTest, FailsWithWhereAndWhy) {
-  const FailingCsv& csv = GetParam();
-  Reading reading;
-  ReadResult result = reading.Read(csv.text);
-
-  ASSERT_TRUE(result.failure) << csv.what;
-  EXPECT_EQ(result.failure->kind, csv.kind) << csv.what;
-  EXPECT_EQ(result.failure->line, csv.line) << csv.what;
-  EXPECT_EQ(result.failure->column, csv.column) << csv.what;
-  EXPECT_EQ(result.failure->detail, csv.detail) << csv.what;
-}
+TEST_P(CsvRefusedTest, FailsWithWhereAndWhy) { ExpectRefused<CsvFormat>(GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(
-    Files, CsvFailureTest,
+    Files, CsvRefusedTest,
     ::testing::Values(
-        FailingCsv{"empty", "", Kind::MissingColumns, 0, 0, ""},
-        FailingCsv{"latitude only", "name, lat \n", Kind::MissingColumns, 0, 0, "name, lat"},
-        FailingCsv{"code page 932 header", "\x96\xbc\x91\x4f,\x88\xdc\x93\x78\r\n",
+        RefusedFile{"empty", "", Kind::MissingColumns, 0, 0, ""},
+        RefusedFile{"latitude only", "name, lat \n", Kind::MissingColumns, 0, 0, "name, lat"},
+        RefusedFile{"code page 932 header", "\x96\xbc\x91\x4f,\x88\xdc\x93\x78\r\n",
                    Kind::MissingColumns, 0, 0, U8(u8"名前, 緯度")},
-        FailingCsv{"many long columns", ManyColumns(), Kind::MissingColumns, 0, 0,
+        RefusedFile{"many long columns", ManyColumns(), Kind::MissingColumns, 0, 0,
                    ManyColumnsListed()},
-        FailingCsv{"quote never closed", "name,lat,lon\na,1,1\nb,\"2,2\nc,3,3\n",
+        RefusedFile{"quote never closed", "name,lat,lon\na,1,1\nb,\"2,2\nc,3,3\n",
                    Kind::NotWellFormed, 3, 3,
                    "a quoted field is not closed before the end of the file"}));
 

@@ -1,11 +1,15 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <cstdint>
 #include <fstream>
 #include <iterator>
 #include <string>
 
 #include "cli/utf8_text.h"
 #include "formats/point_format.h"
+#include "formats/utf8_text.h"
 #include "tests/fakes/fake_file_system.h"
 #include "tests/fakes/recording_point_sink.h"
 
@@ -30,5 +34,30 @@ struct FormatReading {
     return Format(files).Read(path, sink);
   }
 };
+
+// A file a format refuses whole, and what the failure must say.
+struct RefusedFile {
+  const char* what;
+  std::string text;
+  ReadFailure::Kind kind;
+  std::uint64_t line;
+  std::uint64_t column;
+  std::string detailPart;  // words the detail holds
+};
+
+template <class Format>
+void ExpectRefused(const RefusedFile& file) {
+  FormatReading<Format> reading;
+  ReadResult result = reading.Read(file.text);
+
+  ASSERT_TRUE(result.failure) << file.what;
+  EXPECT_EQ(result.failure->kind, file.kind) << file.what;
+  EXPECT_EQ(result.failure->line, file.line) << file.what;
+  EXPECT_EQ(result.failure->column, file.column) << file.what;
+  EXPECT_NE(result.failure->detail.find(file.detailPart), std::string::npos)
+      << file.what << ": " << result.failure->detail;
+  EXPECT_EQ(ValidUtf8(result.failure->detail), result.failure->detail) << file.what;
+  EXPECT_LE(result.failure->detail.size(), 300u) << file.what;
+}
 
 }  // namespace pinmover::testing

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "formats/utf8_text.h"
 #include "tests/formats/format_test_files.h"
 
 namespace pinmover::testing {
@@ -100,70 +99,48 @@ TEST(GeoJsonFormatTest, TwoHundredAndOneFeaturesArriveInOrder) {
   EXPECT_LE(reading.files.largestRequest, 64u * 1024u);
 }
 
-struct RefusedDocument {
-  const char* what;
-  std::string text;
-  Kind kind;
-  std::uint64_t line;
-  std::uint64_t column;
-  const char* detailPart;
-};
-
 std::string Repeated(const std::string& piece, std::size_t times) {
   std::string text;
   for (std::size_t i = 0; i < times; ++i) text += piece;
   return text;
 }
 
-class GeoJsonRefusedTest : public ::testing::TestWithParam<RefusedDocument> {};
+class GeoJsonRefusedTest : public ::testing::TestWithParam<RefusedFile> {};
 
-TEST_P(GeoJsonRefusedTest, FailsWithWhereAndWhy) {
-  const RefusedDocument& document = GetParam();
-  Reading reading;
-  ReadResult result = reading.Read(document.text);
-
-  ASSERT_TRUE(result.failure) << document.what;
-  EXPECT_EQ(result.failure->kind, document.kind) << document.what;
-  EXPECT_EQ(result.failure->line, document.line) << document.what;
-  EXPECT_EQ(result.failure->column, document.column) << document.what;
-  EXPECT_NE(result.failure->detail.find(document.detailPart), std::string::npos)
-      << document.what << ": " << result.failure->detail;
-  EXPECT_EQ(ValidUtf8(result.failure->detail), result.failure->detail) << document.what;
-  EXPECT_LE(result.failure->detail.size(), 300u) << document.what;
-}
+TEST_P(GeoJsonRefusedTest, FailsWithWhereAndWhy) { ExpectRefused<GeoJsonFormat>(GetParam()); }
 
 const std::string megabyteOfA(std::size_t{2} << 20, 'a');
 
 INSTANTIATE_TEST_SUITE_P(
     Documents, GeoJsonRefusedTest,
     ::testing::Values(
-        RefusedDocument{"malformed", Fixture("malformed.geojson"), Kind::NotWellFormed, 3, 45,
+        RefusedFile{"malformed", Fixture("malformed.geojson"), Kind::NotWellFormed, 3, 45,
                         "unexpected string literal"},
-        RefusedDocument{"empty", "", Kind::NotWellFormed, 1, 0, "unexpected end of input"},
-        RefusedDocument{"cut short", "{\"type\": \"FeatureCollection\", \"features\": [",
+        RefusedFile{"empty", "", Kind::NotWellFormed, 1, 0, "unexpected end of input"},
+        RefusedFile{"cut short", "{\"type\": \"FeatureCollection\", \"features\": [",
                         Kind::NotWellFormed, 1, 43, "unexpected end of input"},
-        RefusedDocument{"trailing text", "{\"type\": \"Feature\"}\nx", Kind::NotWellFormed, 2, 1,
+        RefusedFile{"trailing text", "{\"type\": \"Feature\"}\nx", Kind::NotWellFormed, 2, 1,
                         "invalid literal"},
-        RefusedDocument{"code page 932 in a string", "{\"type\": \"Feature\", \"name\": \"\x93\x8c\"}",
+        RefusedFile{"code page 932 in a string", "{\"type\": \"Feature\", \"name\": \"\x93\x8c\"}",
                         Kind::NotWellFormed, 1, 30, "ill-formed UTF-8"},
-        RefusedDocument{"number too large for a double",
+        RefusedFile{"number too large for a double",
                         "{\"type\": \"Feature\", \"geometry\": {\"coordinates\": [1e999, 1]}}",
                         Kind::Refused, 1, 55, "number overflow parsing '1e999'"},
-        RefusedDocument{"array", "[{\"type\": \"Feature\"}]", Kind::Refused, 1, 1, "an array"},
-        RefusedDocument{"number", " 42 ", Kind::Refused, 1, 4, "a single value"},
-        RefusedDocument{"bare geometry", "{\"type\": \"Point\", \"coordinates\": [1, 2]}",
+        RefusedFile{"array", "[{\"type\": \"Feature\"}]", Kind::Refused, 1, 1, "an array"},
+        RefusedFile{"number", " 42 ", Kind::Refused, 1, 4, "a single value"},
+        RefusedFile{"bare geometry", "{\"type\": \"Point\", \"coordinates\": [1, 2]}",
                         Kind::Refused, 1, 16, "\"Point\", not a FeatureCollection or a Feature"},
-        RefusedDocument{"no type", "{\"properties\": {}}", Kind::Refused, 1, 18, "no \"type\""},
-        RefusedDocument{"a million [", "{\"a\": " + std::string(1'000'000, '['), Kind::Refused, 1, 262,
+        RefusedFile{"no type", "{\"properties\": {}}", Kind::Refused, 1, 18, "no \"type\""},
+        RefusedFile{"a million [", "{\"a\": " + std::string(1'000'000, '['), Kind::Refused, 1, 262,
                         "nested deeper than 256 levels"},
-        RefusedDocument{"deep properties",
+        RefusedFile{"deep properties",
                         "{\"type\": \"Feature\", \"properties\": " + Repeated("{\"a\": ", 300),
                         Kind::Refused, 1, 34 + 6 * 255 + 1, "nested deeper"},
-        RefusedDocument{"long string", "{\"type\": \"Feature\", \"d\": \"" + megabyteOfA + "\"}",
+        RefusedFile{"long string", "{\"type\": \"Feature\", \"d\": \"" + megabyteOfA + "\"}",
                         Kind::Refused, 1, 26 + (1 << 20), "longer than 1048576 bytes"},
-        RefusedDocument{"long blank stretch", "{" + std::string(std::size_t{2} << 20, ' ') + "}",
+        RefusedFile{"long blank stretch", "{" + std::string(std::size_t{2} << 20, ' ') + "}",
                         Kind::Refused, 1, 1 + (1 << 20), "longer than"},
-        RefusedDocument{"many nulls",
+        RefusedFile{"many nulls",
                         "{\"type\": \"Feature\", \"a\": [" + Repeated("null,", 300'000) + "null]}",
                         Kind::Refused, 1, 21 + (1 << 20), "longer than"}));
 

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <filesystem>
+#include <random>
+#include <string>
+
+namespace pinmover {
+
+// A folder of its own for one benchmark's files, removed with everything in it afterwards.
+class TemporaryFolder {
+ public:
+  TemporaryFolder()
+      : path_(std::filesystem::temp_directory_path() /
+              ("pinmover-bench-" + std::to_string(std::random_device{}()))) {
+    std::filesystem::create_directories(path_);
+  }
+  ~TemporaryFolder() { std::filesystem::remove_all(path_); }
+  TemporaryFolder(const TemporaryFolder&) = delete;
+  TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+
+  std::string File(const char* name) const { return (path_ / name).string(); }
+
+ private:
+  std::filesystem::path path_;
+};
+
+inline void PeakMemoryCounter(benchmark::State& state) {
+  rusage usage{};
+  ::getrusage(RUSAGE_SELF, &usage);
+  state.counters["peak_rss_MiB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+}  // namespace pinmover
