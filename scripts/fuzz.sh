@@ -19,6 +19,7 @@ targets=(
   import_pipeline
   geojson_reader
   csv_reader
+  point_export
 )
 seconds=${FUZZ_SECONDS:-60}
 build=build/fuzz
