@@ -1,12 +1,12 @@
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
 
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <string>
 
+#include "bench/peak_memory_counter.h"
+#include "bench/temporary_folder.h"
 #include "input/point_list_reader.h"
 #include "platform/system_services.h"
 
@@ -20,24 +20,6 @@ constexpr std::uint64_t twoGiB = std::uint64_t{2} << 30;
 class SilentMessageBox : public MessageBoxService {
  public:
   int Show(const std::string&, const std::string&, unsigned) override { return 1; }
-};
-
-// A folder of its own for one benchmark's files, removed with everything in it afterwards.
-class TemporaryFolder {
- public:
-  TemporaryFolder()
-      : path_(fs::temp_directory_path() /
-              ("pinmover-bench-" + std::to_string(std::random_device{}()))) {
-    fs::create_directories(path_);
-  }
-  ~TemporaryFolder() { fs::remove_all(path_); }
-  TemporaryFolder(const TemporaryFolder&) = delete;
-  TemporaryFolder& operator=(const TemporaryFolder&) = delete;
-
-  std::string File(const char* name) const { return (path_ / name).string(); }
-
- private:
-  fs::path path_;
 };
 
 // A reader on the real disk that shows no messages.
@@ -70,12 +52,6 @@ std::string TextLines(std::size_t size) {
   text.resize(size);
   text.back() = '\n';
   return text;
-}
-
-void PeakMemoryCounter(benchmark::State& state) {
-  rusage usage{};
-  ::getrusage(RUSAGE_SELF, &usage);
-  state.counters["peak_rss_MiB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 
 void BM_LoadTypicalList(benchmark::State& state) {
