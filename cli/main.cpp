@@ -20,12 +20,13 @@ namespace {
 
 using namespace pinmover;
 
+// Without its last line end, which CLI11 adds after a footer it asks a function for.
 std::string VoiceListing() {
   std::ostringstream listing;
-  listing << "Voice entries (--voice):\n";
+  listing << "Voice entries (--voice):";
   for (std::size_t i = 0; i < voiceGuidanceTable.size(); ++i) {
-    listing << "  " << (i < 10 ? " " : "") << i << "  "
-            << SjisToUtf8(voiceGuidanceTable[i].text).value_or("?") << '\n';
+    listing << "\n  " << (i < 10 ? " " : "") << i << "  "
+            << SjisToUtf8(voiceGuidanceTable[i].text).value_or("?");
   }
   return listing.str();
 }
@@ -53,7 +54,6 @@ int main(int argc, char** argv) {
   app.require_subcommand(1);
   // A path such as /data/tour.pmf is a path on Windows too, never a /option.
   app.allow_windows_style_options(false);
-  app.footer(VoiceListing());
 
   const std::map<std::string, Datum> datumNames{{"tokyo", Datum::Tokyo}, {"wgs84", Datum::Wgs84}};
   ConvertOptions convert;
@@ -84,6 +84,8 @@ int main(int argc, char** argv) {
       app.add_subcommand("dump", "Show what a navigation unit would read from a point file");
   dumpCommand->add_flag("--json", json, "Print one JSON object");
   dumpCommand->add_option("FILE", dumpPath, "File to read")->required();
+  // The listing's texts need the code-page converter, which only a help screen should load.
+  for (CLI::App* command : {&app, convertCommand, dumpCommand}) command->footer(VoiceListing);
 
   ExportOptions exportOptions;
   CLI::App* exportCommand = app.add_subcommand(
