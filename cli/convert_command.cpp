@@ -59,8 +59,9 @@ int RunConvert(const ConvertOptions& options, const std::string& applicationName
 
   std::optional<std::string> input = SjisPathArgument(options.input, err);
   if (!input) return exitUsage;
-  std::optional<std::string> output =
-      options.output.empty() ? std::optional<std::string>{""} : SjisPathArgument(options.output, err);
+  std::optional<std::string> output = options.output.empty()
+                                           ? std::optional<std::string>{""}
+                                           : SjisPathArgument(options.output, err);
   if (!output) return exitUsage;
 
   std::unique_ptr<FileSystem> files = MakeSystemFileSystem();

@@ -65,7 +65,8 @@ int RunExport(const ExportOptions& options, const std::string& applicationName, 
   if (!exported) return exitFailure;
   PrintProblems(exported->problems, err);
   if (toStandardOutput) {
-    if (!out.write(exported->document.data(), static_cast<std::streamsize>(exported->document.size()))
+    if (!out.write(exported->document.data(),
+                   static_cast<std::streamsize>(exported->document.size()))
              .flush()) {
       err << "Error: " << Utf8(u8"結果を書き出せませんでした") << '\n';
       return exitFailure;

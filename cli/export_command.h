@@ -11,9 +11,9 @@ namespace pinmover {
 inline constexpr std::string_view standardOutputPath = "-";
 
 struct ExportOptions {
-  std::string input;   // UTF-8, as given on the command line
-  std::string output;  // UTF-8; empty for the input's path with the format's extension
-  std::string format;  // empty for the output's extension, else GPX
+  std::string input;           // UTF-8, as given on the command line
+  std::string output;          // UTF-8; empty for the input's path with the format's extension
+  std::string format;          // empty for the output's extension, else GPX
   Datum datum = Datum::Tokyo;  // the datum the point file is in
 };
 

@@ -22,7 +22,9 @@ std::string ReadableUtf8(const std::string& sjis) {
 }
 
 void PrintProblems(const std::vector<std::string>& sjisProblems, std::ostream& out) {
-  for (const std::string& problem : sjisProblems) out << "problem: " << ReadableUtf8(problem) << '\n';
+  for (const std::string& problem : sjisProblems) {
+    out << "problem: " << ReadableUtf8(problem) << '\n';
+  }
 }
 
 }  // namespace pinmover

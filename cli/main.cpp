@@ -89,7 +89,7 @@ int main(int argc, char** argv) {
 
   ExportOptions exportOptions;
   CLI::App* exportCommand = app.add_subcommand(
-      "export", "Write a point file's points as GPX, KML, GeoJSON or CSV, e.g. to see them on a map");
+      "export", "Write a point file's points as GPX, KML, GeoJSON or CSV, to see them on a map");
   exportCommand->add_option("-o,--output", exportOptions.output,
                             "File to write, - for standard output; default: FILE with the "
                             "format's extension");

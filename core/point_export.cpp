@@ -17,8 +17,7 @@ std::optional<PointExport> ExportPointFile(FileSystem& files, ApplicationMessage
   result.document = format.document(exported.points);
   result.pointCount = exported.points.size();
   result.problems = std::move(file->problems);
-  result.problems.insert(result.problems.end(), exported.problems.begin(),
-                         exported.problems.end());
+  result.problems.insert(result.problems.end(), exported.problems.begin(), exported.problems.end());
   return result;
 }
 

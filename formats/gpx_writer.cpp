@@ -21,8 +21,9 @@ std::string Description(const ExportedPoint& point) {
 std::string GpxDocument(std::span<const ExportedPoint> points) {
   std::string document =
       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-      "<gpx version=\"1.1\" creator=\"pinmover\" xmlns=\"http://www.topografix.com/GPX/1/1\"\n"
-      "     xmlns:pm=\"" + std::string(pointExtensionsNamespace) + "\"\n"
+      "<gpx version=\"1.1\" creator=\"pinmover\" xmlns=\"http://www.topografix.com/GPX/1/1\"\n";
+  document.append("     xmlns:pm=\"").append(pointExtensionsNamespace).append("\"\n");
+  document +=
       "     xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\"\n"
       "     xsi:schemaLocation=\"http://www.topografix.com/GPX/1/1 "
       "http://www.topografix.com/GPX/1/1/gpx.xsd\">\n";

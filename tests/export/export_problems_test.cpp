@@ -65,11 +65,10 @@ TEST_F(DamagedExport, ExportsWhatCanBeReadAndTellsTheRest) {
     ASSERT_TRUE(exported);
     // The file's problems in dump's words, then what the export met.
     ASSERT_EQ(exported->problems.size(), dump.problems.size() + 3);
-    EXPECT_TRUE(std::equal(dump.problems.begin(), dump.problems.end(),
-                           exported->problems.begin()));
-    const std::vector<std::string> own(exported->problems.begin() +
-                                           static_cast<std::ptrdiff_t>(dump.problems.size()),
-                                       exported->problems.end());
+    EXPECT_TRUE(std::equal(dump.problems.begin(), dump.problems.end(), exported->problems.begin()));
+    const std::vector<std::string> own(
+        exported->problems.begin() + static_cast<std::ptrdiff_t>(dump.problems.size()),
+        exported->problems.end());
     EXPECT_NE(own[0].find("枠 1: "), std::string::npos);
     EXPECT_NE(own[0].find("2D 21"), std::string::npos);
     EXPECT_NE(own[1].find("FF 07"), std::string::npos);
@@ -91,8 +90,8 @@ TEST_F(DamagedExport, AVoiceCodeOutsideTheListIsWrittenAsItsNumber) {
   Slot(0, 150) = static_cast<char>(0x82);  // voice bits 0x0240
   Slot(0, 151) = 0x40;
   files.files["damaged.pnt"] = file;
-  std::optional<PointExport> exported = ExportPointFile(
-      files, messages, "damaged.pnt", *ExportFormatNamed("geojson"), Datum::Wgs84);
+  std::optional<PointExport> exported =
+      ExportPointFile(files, messages, "damaged.pnt", *ExportFormatNamed("geojson"), Datum::Wgs84);
   ASSERT_TRUE(exported);
   const auto points = testing::ReadExportedDocument("geojson", exported->document);
   EXPECT_EQ(points[0].voice, "576");
@@ -111,10 +110,14 @@ TEST_F(DamagedExport, AFailedWriteKeepsTheEarlierFileAndNamesIt) {
 
 TEST(CoordinateText, SevenDecimalsNeverAnExponent) {
   const std::vector<std::pair<double, std::string>> cases{
-      {0.0, "0.0000000"},           {1e-7, "0.0000001"},
-      {-4e-8, "0.0000000"},         {1e-300, "0.0000000"},
-      {35.65858051, "35.6585805"},  {-179.99999996, "-180.0000000"},
-      {139.74543165, "139.7454317"}, {-0.5, "-0.5000000"},
+      {0.0, "0.0000000"},
+      {1e-7, "0.0000001"},
+      {-4e-8, "0.0000000"},
+      {1e-300, "0.0000000"},
+      {35.65858051, "35.6585805"},
+      {-179.99999996, "-180.0000000"},
+      {139.74543165, "139.7454317"},
+      {-0.5, "-0.5000000"},
   };
   for (const auto& [degrees, text] : cases) EXPECT_EQ(CoordinateText(degrees), text) << degrees;
 }

@@ -57,10 +57,9 @@ class ExportRoundTrip : public ::testing::Test {
 // converted back with the same datum, gives the same names, the same places within 2 units of
 // 1/2048", and exported fields that say the original icon, voice and date.
 TEST_F(ExportRoundTrip, KeepsWhatTheUnitHolds) {
-  const std::vector<std::string> fixtures{"map_export.kml",   "phone_app.gpx",
-                                          "version_1_0.gpx",  "saved_places.geojson",
-                                          "mixed_geometries.geojson", "excel_cp932.csv",
-                                          "utf8_bom.csv"};
+  const std::vector<std::string> fixtures{
+      "map_export.kml",           "phone_app.gpx",   "version_1_0.gpx", "saved_places.geojson",
+      "mixed_geometries.geojson", "excel_cp932.csv", "utf8_bom.csv"};
   int variant = 0;
   for (const std::string& fixture : fixtures) {
     for (Datum datum : {Datum::Tokyo, Datum::Wgs84}) {
@@ -68,7 +67,8 @@ TEST_F(ExportRoundTrip, KeepsWhatTheUnitHolds) {
       const int icon = 1 + variant * 37 % 180;
       const int voice = variant++ % 17;
       const bool early = datum == Datum::Tokyo;
-      clock.now = early ? LocalDateTime{2006, 6, 26, 14, 5, 9} : LocalDateTime{2031, 12, 1, 0, 0, 59};
+      clock.now =
+          early ? LocalDateTime{2006, 6, 26, 14, 5, 9} : LocalDateTime{2031, 12, 1, 0, 0, 59};
       const std::string created = early ? "2006-06-26T14:05:09" : "2031-12-01T00:00:59";
       files.files[fixture] = testing::Fixture(fixture);
       const PointFileInspection original = Convert(fixture, "original.pnt", datum, icon, voice);

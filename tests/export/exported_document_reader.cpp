@@ -2,9 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <nlohmann/json.hpp>
-
 #include <map>
+#include <nlohmann/json.hpp>
 #include <regex>
 
 #include "formats/csv_record_splitter.h"
@@ -79,8 +78,7 @@ std::vector<ReadBackPoint> ReadGeoJson(const std::string& document) {
     const nlohmann::json& properties = feature["properties"];
     points.push_back({properties["name"], feature["geometry"]["coordinates"][1],
                       feature["geometry"]["coordinates"][0], properties["icon"].dump(),
-                      properties["voice"].dump(), properties["voice_text"],
-                      properties["created"]});
+                      properties["voice"].dump(), properties["voice_text"], properties["created"]});
   }
   return points;
 }
@@ -106,8 +104,8 @@ std::vector<ReadBackPoint> ReadCsv(std::string document) {
   EXPECT_FALSE(splitter.Finish());
   handler.rows.pop_back();  // after the last line end
   std::map<std::uint64_t, std::string> header = handler.rows.front();
-  const std::vector<std::string> columns{"name", "lat", "lon", "icon", "voice", "voice_text",
-                                         "created"};
+  const std::vector<std::string> columns{"name",  "lat",        "lon",    "icon",
+                                         "voice", "voice_text", "created"};
   for (std::size_t i = 0; i < columns.size(); ++i) EXPECT_EQ(header[i], columns[i]);
   std::vector<ReadBackPoint> points;
   for (std::size_t row = 1; row < handler.rows.size(); ++row) {

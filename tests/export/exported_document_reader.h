@@ -21,6 +21,7 @@ struct ReadBackPoint {
 // point readers: the XML parser, nlohmann-json, the CSV splitter. Fails the test (and returns
 // what it read) when the document is not well formed or a coordinate is not written with
 // exactly 7 decimals.
-std::vector<ReadBackPoint> ReadExportedDocument(std::string_view format, const std::string& document);
+std::vector<ReadBackPoint> ReadExportedDocument(std::string_view format,
+                                                const std::string& document);
 
 }  // namespace pinmover::testing
