@@ -1,6 +1,7 @@
 #include "cli/convert_command.h"
 
 #include "cli/exit_status.h"
+#include "cli/path_argument.h"
 #include "cli/utf8_text.h"
 #include "core/path_operations.h"
 #include "core/point_conversion.h"
@@ -56,15 +57,11 @@ int RunConvert(const ConvertOptions& options, const std::string& applicationName
   ConsoleMessageBox boxes(err);
   ApplicationMessages messages(boxes, applicationName);
 
-  std::optional<std::string> input = Utf8ToSjis(options.input);
+  std::optional<std::string> input = SjisPathArgument(options.input, err);
+  if (!input) return exitUsage;
   std::optional<std::string> output =
-      options.output.empty() ? std::optional<std::string>{""} : Utf8ToSjis(options.output);
-  // A name Shift-JIS cannot hold would turn into another file's name.
-  if (!input || !output) {
-    err << "Error: " << Utf8(u8"ファイル名に Shift-JIS で表せない文字が含まれています: ")
-        << (input ? options.output : options.input) << '\n';
-    return exitUsage;
-  }
+      options.output.empty() ? std::optional<std::string>{""} : SjisPathArgument(options.output, err);
+  if (!output) return exitUsage;
 
   std::unique_ptr<FileSystem> files = MakeSystemFileSystem();
   std::unique_ptr<Clock> clock = MakeSystemClock();

@@ -7,8 +7,10 @@
 
 #include "cli/convert_command.h"
 #include "cli/dump_command.h"
+#include "cli/export_command.h"
 #include "cli/exit_status.h"
 #include "core/conversion_settings.h"
+#include "core/export_formats.h"
 #include "core/path_operations.h"
 #include "core/voice_guidance_table.h"
 #include "platform/console.h"
@@ -53,6 +55,7 @@ int main(int argc, char** argv) {
   // A path such as /data/tour.pmf is a path on Windows too, never a /option.
   app.allow_windows_style_options(false);
 
+  const std::map<std::string, Datum> datumNames{{"tokyo", Datum::Tokyo}, {"wgs84", Datum::Wgs84}};
   ConvertOptions convert;
   CLI::App* convertCommand = app.add_subcommand(
       "convert", "Convert a point list (.pmf, .gpx, .kml, .geojson, .json or .csv)");
@@ -68,8 +71,7 @@ int main(int argc, char** argv) {
       convertCommand
           ->add_option("--datum", convert.settings.datum,
                        "Datum to write the points in: tokyo (default) or wgs84; not for .pmf")
-          ->transform(CLI::CheckedTransformer(
-              std::map<std::string, Datum>{{"tokyo", Datum::Tokyo}, {"wgs84", Datum::Wgs84}}));
+          ->transform(CLI::CheckedTransformer(datumNames));
   convertCommand->add_flag("--split", convert.settings.split,
                            "Write more than 200 points into OUTPUT-1.pnt, OUTPUT-2.pnt, ...");
   convertCommand
@@ -85,6 +87,24 @@ int main(int argc, char** argv) {
   // The listing's texts need the code-page converter, which only a help screen should load.
   for (CLI::App* command : {&app, convertCommand, dumpCommand}) command->footer(VoiceListing);
 
+  ExportOptions exportOptions;
+  CLI::App* exportCommand = app.add_subcommand(
+      "export", "Write a point file's points as GPX, KML, GeoJSON or CSV, e.g. to see them on a map");
+  exportCommand->add_option("-o,--output", exportOptions.output,
+                            "File to write, - for standard output; default: FILE with the "
+                            "format's extension");
+  std::vector<std::string> formatNames;
+  for (const ExportFormat& format : ExportFormats()) formatNames.emplace_back(format.name);
+  exportCommand
+      ->add_option("--format", exportOptions.format,
+                   "gpx, kml, geojson or csv; default: OUTPUT's extension, else gpx")
+      ->check(CLI::IsMember(formatNames));
+  exportCommand
+      ->add_option("--datum", exportOptions.datum,
+                   "Datum the point file is in: tokyo (default, written as WGS84) or wgs84")
+      ->transform(CLI::CheckedTransformer(datumNames));
+  exportCommand->add_option("FILE", exportOptions.input, "Point file to read (.pnt)")->required();
+
   // CLI11 takes the arguments last first.
   std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
   if (!reversed.empty()) reversed.pop_back();
@@ -99,6 +119,10 @@ int main(int argc, char** argv) {
   if (convertCommand->parsed()) {
     convert.datumGiven = datumOption->count() > 0;
     return RunConvert(convert, applicationName, std::cout, std::cerr);
+  }
+  if (exportCommand->parsed()) {
+    if (exportOptions.output == standardOutputPath) UseBinaryStandardOutput();
+    return RunExport(exportOptions, applicationName, std::cout, std::cerr);
   }
   return RunDump(dumpPath, json, applicationName, std::cout, std::cerr);
 }

@@ -35,5 +35,7 @@ inline constexpr std::array<VoiceGuidanceEntry, 17> voiceGuidanceTable{{
 
 // The index of the entry whose text is exactly text, if there is one.
 std::optional<int> FindVoiceEntry(std::string_view text);
+// The index of the entry with this code, if there is one.
+std::optional<int> FindVoiceCode(std::uint16_t code);
 
 }  // namespace pinmover

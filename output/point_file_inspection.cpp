@@ -26,8 +26,6 @@ bool AllZero(Bytes bytes) {
   return std::all_of(bytes.begin(), bytes.end(), [](std::uint8_t b) { return b == 0; });
 }
 
-std::string SlotText(int slot) { return "枠 " + std::to_string(slot) + ": "; }
-
 // The name's two-byte units back to Shift-JIS; the name ends at its first zero byte.
 std::string DecodeName(Bytes name, std::size_t& end) {
   std::string sjis;
@@ -61,6 +59,7 @@ InspectedPoint ReadPoint(int slot, Bytes record, std::vector<std::string>& probl
   Bytes name = field(offsetof(PointImageRecord, name), sizeof(PointImageRecord::name));
   std::size_t nameEnd = 0;
   point.name = DecodeName(name, nameEnd);
+  point.nameUnits.assign(name.begin(), name.begin() + static_cast<std::ptrdiff_t>(nameEnd));
   point.icon = record[offsetof(PointImageRecord, icon)];
   point.attributes =
       static_cast<std::uint16_t>(BigEndian(field(offsetof(PointImageRecord, attributes), 2)));
@@ -72,7 +71,7 @@ InspectedPoint ReadPoint(int slot, Bytes record, std::vector<std::string>& probl
   point.checksumOk =
       point.checksum == SlotChecksum(std::span<const std::uint8_t, recordSize>(record));
 
-  std::string at = SlotText(slot);
+  std::string at = SlotProblemPrefix(slot);
   if (BigEndian(field(0, 4)) != 1) problems.push_back(at + "使用中の印が 1 ではありません");
   if (!point.checksumOk) problems.push_back(at + "チェックサムが合いません");
   if (nameEnd >= sizeof(PointImageRecord::name) - 1 || !AllZero(name.subspan(nameEnd))) {
@@ -92,6 +91,8 @@ InspectedPoint ReadPoint(int slot, Bytes record, std::vector<std::string>& probl
 }
 
 }  // namespace
+
+std::string SlotProblemPrefix(int slot) { return "枠 " + std::to_string(slot) + ": "; }
 
 std::pair<std::uint8_t, std::uint8_t> JisPairToSjis(std::uint8_t j1, std::uint8_t j2) {
   unsigned first = ((j1 - 0x21u) >> 1) + 0x81u;
@@ -131,7 +132,7 @@ PointFileInspection InspectPointFile(Bytes bytes, std::uint64_t fileSize) {
       filledRun = false;
       strayFilledSlot = strayFilledSlot || inUse;
       if (!inUse && !AllZero(record)) {
-        file.problems.push_back(SlotText(slot) + "空きの枠に 0 でないバイトがあります");
+        file.problems.push_back(SlotProblemPrefix(slot) + "空きの枠に 0 でないバイトがあります");
       }
     }
   }

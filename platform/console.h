@@ -9,5 +9,7 @@ namespace pinmover {
 std::vector<std::string> Utf8Arguments(int argc, char** argv);
 // Makes the console show UTF-8 output as text.
 void UseUtf8Console();
+// Makes standard output pass a file's bytes as they are: no line end is changed on the way.
+void UseBinaryStandardOutput();
 
 }  // namespace pinmover

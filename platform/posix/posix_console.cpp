@@ -7,4 +7,6 @@ std::vector<std::string> Utf8Arguments(int argc, char** argv) { return {argv, ar
 
 void UseUtf8Console() {}
 
+void UseBinaryStandardOutput() {}
+
 }  // namespace pinmover

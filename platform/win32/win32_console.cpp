@@ -1,6 +1,10 @@
 #include <windows.h>
 
+#include <fcntl.h>
+#include <io.h>
 #include <shellapi.h>
+
+#include <cstdio>
 
 #include "platform/console.h"
 
@@ -34,6 +38,12 @@ std::vector<std::string> Utf8Arguments(int argc, char** argv) {
 void UseUtf8Console() {
   ::SetConsoleOutputCP(CP_UTF8);
   ::SetConsoleCP(CP_UTF8);
+}
+
+// The C runtime's text mode would turn a CSV file's CR LF into CR CR LF.
+void UseBinaryStandardOutput() {
+  std::fflush(stdout);
+  _setmode(_fileno(stdout), _O_BINARY);
 }
 
 }  // namespace pinmover

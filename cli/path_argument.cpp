@@ -1,0 +1,17 @@
+#include "cli/path_argument.h"
+
+#include "cli/utf8_text.h"
+#include "platform/text_encoding.h"
+
+namespace pinmover {
+
+std::optional<std::string> SjisPathArgument(const std::string& utf8Path, std::ostream& err) {
+  std::optional<std::string> path = Utf8ToSjis(utf8Path);
+  if (!path) {
+    err << "Error: " << Utf8(u8"ファイル名に Shift-JIS で表せない文字が含まれています: ")
+        << utf8Path << '\n';
+  }
+  return path;
+}
+
+}  // namespace pinmover
