@@ -18,12 +18,13 @@ namespace {
 
 using namespace pinmover;
 
+// Without its last line end, which CLI11 adds after a footer it asks a function for.
 std::string VoiceListing() {
   std::ostringstream listing;
-  listing << "Voice entries (--voice):\n";
+  listing << "Voice entries (--voice):";
   for (std::size_t i = 0; i < voiceGuidanceTable.size(); ++i) {
-    listing << "  " << (i < 10 ? " " : "") << i << "  "
-            << SjisToUtf8(voiceGuidanceTable[i].text).value_or("?") << '\n';
+    listing << "\n  " << (i < 10 ? " " : "") << i << "  "
+            << SjisToUtf8(voiceGuidanceTable[i].text).value_or("?");
   }
   return listing.str();
 }
@@ -51,7 +52,6 @@ int main(int argc, char** argv) {
   app.require_subcommand(1);
   // A path such as /data/tour.pmf is a path on Windows too, never a /option.
   app.allow_windows_style_options(false);
-  app.footer(VoiceListing());
 
   ConvertOptions convert;
   CLI::App* convertCommand = app.add_subcommand(
@@ -82,6 +82,8 @@ int main(int argc, char** argv) {
       app.add_subcommand("dump", "Show what a navigation unit would read from a point file");
   dumpCommand->add_flag("--json", json, "Print one JSON object");
   dumpCommand->add_option("FILE", dumpPath, "File to read")->required();
+  // The listing's texts need the code-page converter, which only a help screen should load.
+  for (CLI::App* command : {&app, convertCommand, dumpCommand}) command->footer(VoiceListing);
 
   // CLI11 takes the arguments last first.
   std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -26,21 +27,30 @@ class PointListReader {
   std::string GetSecondCoordinate(int index) const;
   void Clear();
   // Fills the table from slot 0 with the list read from file, a block at a time, reading no
-  // further than the list goes (Load clears the table first). Read errors propagate.
+  // further than the list goes (Load clears the table first). Read errors propagate and leave
+  // the table cleared.
   void Parse(InputFile& file);
   int ReportOpenError(FileErrorCause cause);
 
-  const InputPointRecord& Record(int index) const noexcept { return records_[index]; }
+  const InputPointRecord& Record(int index) const noexcept {
+    return index < usedSlots_ ? records_[index] : emptyRecord;
+  }
 
   static constexpr int maxRecords = 200;
   static constexpr std::size_t blockSize = 64 * 1024;
 
  private:
+  struct FreeTable {
+    void operator()(InputPointRecord* table) const noexcept { std::free(table); }
+  };
+  static constexpr InputPointRecord emptyRecord{};
+
   FileSystem& files_;
   ApplicationMessages& messages_;
   int recordCount_ = 0;
-  std::unique_ptr<InputPointRecord[]> records_;
-  // Slots from here on are known to be empty, so clearing can stop here.
+  std::unique_ptr<InputPointRecord[], FreeTable> records_;
+  // Slots from here on read as empty, so clearing can stop here: each holds the empty record
+  // or, never written since the table was made, zero bytes throughout.
   int usedSlots_ = 0;
   std::unique_ptr<char[]> block_;
 };

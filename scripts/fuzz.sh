@@ -4,6 +4,9 @@
 # crash, a hang or runaway memory fails the step; the input that did it is kept in
 # build/fuzz/findings/ and belongs in tests/fuzz/corpus/<target>/ as a regression case.
 # With --coverage it instead reports the source coverage the working corpora reach.
+# With --long [SECONDS] each target runs until 10 million executions or SECONDS (default 600),
+# whichever comes first, and a table of executions, edges and corpus sizes is written to
+# build/fuzz/long-run.md.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -22,6 +25,11 @@ targets=(
 )
 seconds=${FUZZ_SECONDS:-60}
 build=build/fuzz
+limits=()
+if [[ ${1:-} == --long ]]; then
+  seconds=${2:-600}
+  limits=(-runs=10000000)
+fi
 
 if [[ ${1:-} == --coverage ]]; then
   coverage=build/fuzz-coverage
@@ -50,8 +58,10 @@ mkdir -p "$build/findings"
 fuzz() {
   local target=$1
   mkdir -p "$build/corpus/$target"
-  "$build/tests/fuzz/fuzz_$target" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 \
-    -print_final_stats=1 -artifact_prefix="$build/findings/$target-" \
+  # Wall and processor seconds: on a shared machine the second tells the target's own speed.
+  /usr/bin/time -o "$build/$target.time" -f '%e %U %S' \
+    "$build/tests/fuzz/fuzz_$target" "${limits[@]}" -max_total_time="$seconds" -rss_limit_mb=2048 \
+    -timeout=10 -print_final_stats=1 -artifact_prefix="$build/findings/$target-" \
     "$build/corpus/$target" "tests/fuzz/corpus/$target" >"$build/$target.log" 2>&1
 }
 
@@ -63,11 +73,21 @@ for target in "${targets[@]}"; do
 done
 
 failed=0
+table="| target | executions | seconds | executions/s | per processor second | edges | features | corpus |
+| --- | ---: | ---: | ---: | ---: | ---: | ---: | ---: |"
 for target in "${targets[@]}"; do
   if wait "${pids[$target]}"; then
     runs=$(sed -n 's/^stat::number_of_executed_units: //p' "$build/$target.log")
     edges=$(grep -o 'cov: [0-9]*' "$build/$target.log" | tail -n 1)
-    printf 'fuzz %-22s %10s runs in %ss, %s edges\n' "$target" "$runs" "$seconds" "${edges#cov: }"
+    features=$(grep -o 'ft: [0-9]*' "$build/$target.log" | tail -n 1)
+    read -r took user system <"$build/$target.time"
+    printf 'fuzz %-22s %10s runs in %.0fs, %s edges\n' "$target" "$runs" "$took" "${edges#cov: }"
+    table+=$(awk -v t="$target" -v n="$runs" -v e="$took" -v c="$user $system" \
+      -v cov="${edges#cov: }" -v ft="${features#ft: }" \
+      -v units="$(find "$build/corpus/$target" -type f | wc -l)" 'BEGIN {
+        split(c, cpu, " ")
+        printf "\n| %s | %d | %.0f | %.0f | %.0f | %s | %s | %s |", t, n, e, n / e,
+               n / (cpu[1] + cpu[2]), cov, ft, units }')
   else
     echo "fuzz $target FAILED; the input is kept in $build/findings/:"
     grep -E 'property broken|ERROR|SUMMARY|runtime error|Test unit written' "$build/$target.log" |
@@ -75,4 +95,8 @@ for target in "${targets[@]}"; do
     failed=1
   fi
 done
+if ((${#limits[@]})); then
+  echo "$table" >"$build/long-run.md"
+  echo "$table"
+fi
 exit $failed

@@ -8,6 +8,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
   libproj-dev
+  libexpat1-dev
   g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
   wine wine64 xvfb xauth fonts-ipafont-gothic fonts-wine x11-utils imagemagick
   clang libclang-rt-dev llvm

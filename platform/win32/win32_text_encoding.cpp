@@ -56,6 +56,12 @@ std::optional<std::wstring> WideFromSjis(std::string_view sjis) { return ToWide(
 
 std::optional<std::string> SjisFromWide(std::wstring_view wide) { return FromWide(shiftJis, wide); }
 
+std::optional<std::wstring> WideFromCodePage(unsigned codePage, std::string_view text) {
+  return ToWide(codePage, text);
+}
+
+std::optional<std::string> Utf8FromWide(std::wstring_view wide) { return FromWide(CP_UTF8, wide); }
+
 std::optional<std::string> SjisToUtf8(std::string_view sjis) {
   auto wide = WideFromSjis(sjis);
   if (!wide) return std::nullopt;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace pinmover::testing {
 
@@ -66,7 +67,7 @@ class FakeOutputFile : public OutputFile {
     open_ = false;
     --disk_.openFiles;
     if (faults_.commitCause != FileErrorCause::None) throw FileError(faults_.commitCause);
-    disk_.files[path_] = pending_;
+    disk_.files[path_] = std::move(pending_);
   }
 
  private:

@@ -116,5 +116,42 @@ mkdir folder.pmf
 run folder_input 1 -- "$cli" convert folder.pmf
 said "pinmover-cli: ファイル アクセス禁止"
 
+# Lists from map apps. XML that would load a DTD, an entity or another file is refused before
+# any of it is read; a local file named by an entity never reaches a name.
+echo 'the secret text' >secret.txt
+printf '<?xml version="1.0"?>\n<!DOCTYPE gpx [<!ENTITY x SYSTEM "file://%s/secret.txt">]>\n<gpx><wpt lat="35" lon="139"><name>&x;</name></wpt></gpx>\n' "$PWD" >entity.gpx
+run xml_external_entity 1 -- "$cli" convert entity.gpx
+[[ ! -e entity.pnt ]] || fail "a point file was written"
+! grep -q 'secret text' err out || fail "the entity's file was read"
+{ echo '<?xml version="1.0"?><!DOCTYPE kml ['
+  echo '<!ENTITY a "aaaaaaaaaa">'
+  for i in 1 2 3 4 5 6 7 8 9; do echo "<!ENTITY $((i == 9 ? 0 : i))b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">"; done
+  echo ']><kml><Placemark><name>&0b;</name><Point><coordinates>139,35</coordinates></Point></Placemark></kml>'
+} | sed 's/<!ENTITY \([0-9]\)b/<!ENTITY e\1/; s/&0b;/\&e0;/' >laughs.kml
+run xml_billion_laughs 1 -- "$cli" convert laughs.kml
+head -c 1000000 /dev/zero | tr '\0' '[' >deep.geojson
+run json_million_brackets 1 -- "$cli" convert deep.geojson
+
+# Large lists are read as streams: the first file's points are kept, the rest only counted.
+{ echo '<gpx version="1.1">'
+  yes '<wpt lat="35.6586" lon="139.7454"><name>東京タワー</name></wpt>' | head -n 400000
+  echo '</gpx>'; } >large.gpx
+run large_gpx 0 -- "$cli" convert large.gpx
+said "地点が 400000 点あります。"
+{ echo 'name,lat,lon'; yes '"東京タワー, 展望台",35.6586,139.7454' | head -n 600000; } >large.csv
+run large_csv 0 -- "$cli" convert large.csv
+said "地点が 600000 点あります。"
+{ echo '{"type":"FeatureCollection","features":['
+  yes '{"type":"Feature","geometry":{"type":"Point","coordinates":[139.7454,35.6586]},"properties":{"name":"東京タワー"}},' | head -n 250000
+  echo '{"type":"Feature","geometry":null,"properties":{}}]}'; } >large.geojson
+run large_geojson 0 -- "$cli" convert large.geojson
+said "地点が 250000 点あります。"
+rm -f large.*
+{ printf '<kml><Placemark><name>'; head -c 100000000 /dev/zero | tr '\0' A
+  printf '</name><Point><coordinates>139,35</coordinates></Point></Placemark></kml>'; } >long_name.kml
+run kml_100mb_name 0 -- "$cli" convert long_name.kml
+said "名前が 19 文字を超える"
+rm long_name.kml
+
 ((failures == 0)) && echo "all hostile inputs handled"
 exit $((failures > 0))

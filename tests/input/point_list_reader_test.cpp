@@ -137,6 +137,13 @@ TEST_F(PointListReaderTest, ReadFailureRaisesWithoutPathAndLeavesTheTableCleared
   ExpectTableEmpty();
   EXPECT_EQ(disk_.openFiles, 0);
   EXPECT_TRUE(boxes_.shown.empty());
+
+  // Parse on its own keeps no half list either, nor the earlier list's count.
+  LoadEarlierList();
+  auto opened = disk_.OpenForReading("bad.pmf");
+  ASSERT_TRUE(opened.file);
+  EXPECT_THROW(reader_.Parse(*opened.file), FileError);
+  ExpectTableEmpty();
 }
 
 TEST_F(PointListReaderTest, CloseFailureRaisesWithoutPathAndLeavesTheTableCleared) {

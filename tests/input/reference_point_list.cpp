@@ -1,5 +1,6 @@
 #include "tests/input/reference_point_list.h"
 
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -52,8 +53,8 @@ std::string InsertedAt(std::string text, std::size_t position, char c) {
   return text;
 }
 
-InputPointRecord RecordOf(const std::string& line, int sequence) {
-  std::vector<std::string> fields(25);
+InputPointRecord RecordOf(std::string_view line, int sequence) {
+  std::array<std::string, 25> fields;
   std::size_t count = 0;
   std::size_t position = 0;
   while (count < 24) {
@@ -94,27 +95,22 @@ InputPointRecord RecordOf(const std::string& line, int sequence) {
 
 }  // namespace
 
-std::vector<InputPointRecord> ReferenceParse(std::string text) {
+void ReferenceParse(std::string_view text, std::vector<InputPointRecord>& records) {
   text = text.substr(0, text.find('\0'));
-  std::vector<std::string> recordLines;
+  records.clear();
   std::size_t position = 0;
-  while (recordLines.size() < maxRecords) {
+  while (records.size() < maxRecords) {
     position = text.find_first_not_of('\n', position);
     if (position == std::string::npos) break;
     std::size_t end = text.find('\n', position);
     if (end == std::string::npos) end = text.size();
-    std::string line = text.substr(position, end - position);
+    std::string_view line = text.substr(position, end - position);
     position = end;
     if (static_cast<unsigned char>(line[0]) == 0xFF) break;
     if (line[0] != '#') continue;
-    if (line.back() == '\r') line.pop_back();
-    recordLines.push_back(line);
-  }
-  std::vector<InputPointRecord> records;
-  for (const std::string& line : recordLines) {
+    if (line.back() == '\r') line.remove_suffix(1);
     records.push_back(RecordOf(line, static_cast<int>(records.size())));
   }
-  return records;
 }
 
 std::string Escaped(const std::string& text) {

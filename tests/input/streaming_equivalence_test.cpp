@@ -76,7 +76,8 @@ class StreamingEquivalenceTest : public ::testing::Test {
  protected:
   // The reader's table must hold what the reference gives, and nothing beyond it.
   void ExpectReferenceRecords(const std::string& text) {
-    std::vector<InputPointRecord> expected = ReferenceParse(text);
+    std::vector<InputPointRecord> expected;
+    ReferenceParse(text, expected);
     ASSERT_EQ(static_cast<std::size_t>(reader_.GetCount()), expected.size()) << Escaped(text);
     for (int i = 0; i < PointListReader::maxRecords; ++i) {
       auto index = static_cast<std::size_t>(i);

@@ -1,19 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
+#include "tests/ui/driver/start_up_times.h"
 #include "tests/ui/driver/ui_test.h"
 
-// ui_driver [GoogleTest options] PINMOVER_EXE. A Unix path to the program is reached through
-// Wine's drive Z:.
-int main(int argc, char** argv) {
-  ::testing::InitGoogleTest(&argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: ui_driver [--gtest_filter=...] PINMOVER_EXE\n");
-    return 2;
-  }
-  std::string path = argv[1];
+namespace {
+
+// A Unix path to a program is reached through Wine's drive Z:.
+std::wstring WindowsPath(const std::string& path) {
   std::wstring program(path.begin(), path.end());
   if (!program.empty() && program.front() == L'/') {
     for (wchar_t& c : program) {
@@ -21,7 +18,27 @@ int main(int argc, char** argv) {
     }
     program = L"Z:" + program;
   }
-  pinmover::testing::SetExecutable(program);
+  return program;
+}
+
+}  // namespace
+
+// ui_driver [GoogleTest options] PINMOVER_EXE runs the cases;
+// ui_driver --start-up-times COUNT PROGRAM_EXE [ARGUMENT...] times starts of a program.
+int main(int argc, char** argv) {
+  if (argc >= 4 && std::string(argv[1]) == "--start-up-times") {
+    std::string arguments;
+    for (int i = 4; i < argc; ++i) arguments += std::string(i > 4 ? " " : "") + argv[i];
+    return pinmover::testing::ReportStartUpTimes(
+        WindowsPath(argv[3]), std::wstring(arguments.begin(), arguments.end()),
+        std::atoi(argv[2]));
+  }
+  ::testing::InitGoogleTest(&argc, argv);
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: ui_driver [--gtest_filter=...] PINMOVER_EXE\n");
+    return 2;
+  }
+  pinmover::testing::SetExecutable(WindowsPath(argv[1]));
   int status = RUN_ALL_TESTS();
   // A filter that matches nothing must not pass for a green test.
   if (::testing::UnitTest::GetInstance()->test_to_run_count() == 0) {

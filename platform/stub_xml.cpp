@@ -1,2 +1,0 @@
-#include "platform/xml_reader.h"
-namespace pinmover { std::optional<XmlError> ParseXml(InputFile&, XmlHandler&) { return std::nullopt; } }
