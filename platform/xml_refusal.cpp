@@ -12,8 +12,8 @@ XmlError DocumentTypeRefusal(std::uint64_t line, std::uint64_t column) {
 }
 
 XmlError NestingRefusal(std::uint64_t line, std::uint64_t column) {
-  return {line, column,
-          "elements nested more than " + std::to_string(maxXmlDepth) + " levels deep", true};
+  return {line, column, "elements nested more than " + std::to_string(maxXmlDepth) + " levels deep",
+          true};
 }
 
 }  // namespace pinmover

@@ -10,19 +10,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-targets=(
-  point_list_reader
-  conversion
-  dms_to_units
-  encode_name
-  path_operations
-  point_file_inspection
-  unit_name
-  xml_formats
-  import_pipeline
-  geojson_reader
-  csv_reader
-)
+# Every target has its seed corpus, which the unit tests replay; its folder names the target.
+mapfile -t targets < <(cd tests/fuzz/corpus && ls -d -- *)
 seconds=${FUZZ_SECONDS:-60}
 build=build/fuzz
 limits=()
@@ -47,7 +36,7 @@ if [[ ${1:-} == --coverage ]]; then
   done
   llvm-profdata merge -o "$coverage/all.profdata" "$coverage"/*.profraw
   llvm-cov report "${binaries[@]:1}" -instr-profile="$coverage/all.profdata" \
-    input/*.cpp output/*.cpp core/*.cpp
+    input/*.cpp output/*.cpp formats/*.cpp core/*.cpp
   exit
 fi
 

@@ -20,53 +20,101 @@ session=$(realpath -m "$2")
 prefix=$session/prefix
 
 source "$(dirname "$0")/wine-common.sh"
+source "$(dirname "$0")/required-commands.sh"
 wine_environment "$session"
 # No Mono or Gecko: their installers would wait for an answer on the invisible display.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 wine=$(wine_loader)
 
+# How long a server gets to start; it is waited for only until it has.
+start_limit=60
+
+# The ids of the processes this run started.
+started=()
+
+# Whether the process recorded in file $1 is still there. One this run started is known by its
+# id alone: until its shell has run program $2, its command line is still this script's. Any
+# other must still be program $2, since ids get reused.
+recorded_alive() {
+  local file=$1 name=$2 pid
+  [[ -s $file ]] || return 1
+  pid=$(<"$file")
+  if [[ " ${started[*]} " == *" $pid "* ]]; then
+    kill -0 "$pid" 2>/dev/null
+  else
+    running "$file" "$name"
+  fi
+}
+
 stop_recorded() {
   local file=$1 name=$2 signal=$3 pid
-  if running "$file" "$name"; then
+  if recorded_alive "$file" "$name"; then
     pid=$(<"$file")
     kill "-$signal" "$pid" 2>/dev/null || true
     for _ in $(seq 50); do
-      running "$file" "$name" || break
+      recorded_alive "$file" "$name" || break
       sleep 0.1
     done
-    if running "$file" "$name"; then kill -KILL "$pid" 2>/dev/null || true; fi
+    if recorded_alive "$file" "$name"; then kill -KILL "$pid" 2>/dev/null || true; fi
   fi
   rm -f "$file"
 }
 
+# Runs the command after $1 in the background and records its id in file $1 and in started.
+start_recorded() {
+  local file=$1
+  shift
+  "$@" &
+  started+=("$!")
+  echo $! >"$file"
+}
+
+# Waits up to start_limit seconds for the test after $1 (a process id) to pass while that
+# process lives. Returns 0 once the test passes, 1 when the process ended, 2 at the limit.
+wait_for() {
+  local pid=$1 deadline=$((SECONDS + start_limit))
+  shift
+  until "$@"; do
+    if ! kill -0 "$pid" 2>/dev/null; then
+      "$@" && return 0
+      return 1
+    fi
+    ((SECONDS < deadline)) || return 2
+    sleep 0.1
+  done
+}
+
 # SIGINT is wineserver's orderly shutdown: it ends the prefix's Wine processes and writes the
 # registry to the prefix before it exits (SIGTERM would leave the processes running).
-stop_wineserver() { stop_recorded "$session/wineserver.pid" wineserver INT; }
+# A server that had to be killed leaves its socket behind, which the next start would take for
+# its own; so its folder goes with it.
+stop_wineserver() {
+  stop_recorded "$session/wineserver.pid" wineserver INT
+  forget_server_folder
+}
 
 stop_session() {
   stop_wineserver
   stop_recorded "$session/xvfb.pid" Xvfb TERM
   rm -f "$session/display" "$session"/output.*
-  forget_server_folder
 }
 
 start_xvfb() {
   # -displayfd lets Xvfb take the first free display itself and tell us which, without races
   # against other sessions.
   rm -f "$session/display"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset \
-    3>"$session/display" </dev/null >"$session/xvfb.log" 2>&1 &
-  echo $! >"$session/xvfb.pid"
-  for _ in $(seq 100); do
-    [[ -s $session/display ]] && break
-    running "$session/xvfb.pid" Xvfb || break
-    sleep 0.1
-  done
-  if [[ ! -s $session/display ]]; then
-    echo "wine-session: Xvfb did not start:" >&2
-    cat "$session/xvfb.log" >&2
-    exit 1
-  fi
+  start_recorded "$session/xvfb.pid" \
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset \
+    3>"$session/display" </dev/null >"$session/xvfb.log" 2>&1
+  local status=0
+  wait_for "$(<"$session/xvfb.pid")" test -s "$session/display" || status=$?
+  case $status in
+    1) echo "wine-session: Xvfb ended without a display; its log:" >&2
+       cat "$session/xvfb.log" >&2
+       exit 1 ;;
+    2) echo "wine-session: Xvfb gave no display within $start_limit s; see $session/xvfb.log" >&2
+       exit 1 ;;
+  esac
   wine_environment "$session"
 }
 
@@ -82,16 +130,19 @@ server_socket_exists() {
 # between programs) or -p0 (orderly shutdown once the last program has ended).
 start_wineserver() {
   local persistence=$1
-  wineserver -f "$persistence" </dev/null >>"$session/wineserver.log" 2>&1 &
-  echo $! >"$session/wineserver.pid"
+  start_recorded "$session/wineserver.pid" \
+    wineserver -f "$persistence" </dev/null >>"$session/wineserver.log" 2>&1
   # A Wine program started before the socket exists would start a server of its own.
-  for _ in $(seq 100); do
-    server_socket_exists && return
-    running "$session/wineserver.pid" wineserver || break
-    sleep 0.1
-  done
-  echo "wine-session: wineserver did not start; see $session/wineserver.log" >&2
-  exit 1
+  local status=0
+  wait_for "$(<"$session/wineserver.pid")" server_socket_exists || status=$?
+  case $status in
+    1) echo "wine-session: wineserver ended without opening its socket; see" \
+         "$session/wineserver.log" >&2
+       exit 1 ;;
+    2) echo "wine-session: wineserver opened no socket within $start_limit s; see" \
+         "$session/wineserver.log" >&2
+       exit 1 ;;
+  esac
 }
 
 # The family name fontconfig gives IPA P Gothic, which stands in for the Japanese system font.
@@ -161,7 +212,7 @@ prepare_prefix() {
   "$wine" regedit /S "$(winepath_of "$session/settings.reg")" \
     </dev/null >>"$session/wineboot.log" 2>&1
   for _ in $(seq 300); do
-    running "$session/wineserver.pid" wineserver || break
+    recorded_alive "$session/wineserver.pid" wineserver || break
     sleep 0.1
   done
   stop_wineserver
@@ -186,9 +237,14 @@ winepath_of() { echo "Z:${1//\//\\}"; }
 
 case $action in
   start)
+    missing=$(missing_commands Xvfb wineserver fc-list iconv)
+    if [[ -n $missing ]]; then
+      echo "wine-session: missing ${missing//$'\n'/, }; scripts/setup.sh installs it" >&2
+      exit 1
+    fi
     mkdir -p "$session"
     stop_session  # whatever an interrupted earlier run left behind
-    # A start that fails half-way leaves nothing running.
+    # A start that fails or is given up half-way leaves nothing running.
     trap 'status=$?; ((status == 0)) || stop_session' EXIT
     start_xvfb
     prepare_prefix

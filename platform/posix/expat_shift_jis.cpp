@@ -31,8 +31,11 @@ bool StartsTwoByteCharacters(unsigned char lead) {
 std::array<int, 256> MakeByteMap() {
   std::array<int, 256> map{};
   for (int byte = 0; byte < 256; ++byte) {
-    auto single = DecodeOne(std::string(1, static_cast<char>(byte)));
-    map[byte] = single ? *single : StartsTwoByteCharacters(static_cast<unsigned char>(byte)) ? -2 : -1;
+    if (auto single = DecodeOne(std::string(1, static_cast<char>(byte)))) {
+      map[byte] = *single;
+    } else {
+      map[byte] = StartsTwoByteCharacters(static_cast<unsigned char>(byte)) ? -2 : -1;
+    }
   }
   return map;
 }
@@ -40,7 +43,7 @@ std::array<int, 256> MakeByteMap() {
 }  // namespace
 
 int XMLCALL ExpatShiftJis::HandleUnknownEncoding(void* self, const XML_Char* name,
-                                                  XML_Encoding* info) {
+                                                 XML_Encoding* info) {
   if (ClassifyEncodingName(name) != DeclaredEncoding::ShiftJis) return XML_STATUS_ERROR;
   static const std::array<int, 256> byteMap = MakeByteMap();
   std::copy(byteMap.begin(), byteMap.end(), info->map);
@@ -53,8 +56,8 @@ int XMLCALL ExpatShiftJis::HandleUnknownEncoding(void* self, const XML_Char* nam
 int XMLCALL ExpatShiftJis::ConvertPair(void* self, const char* bytes) {
   auto& pairs = static_cast<ExpatShiftJis*>(self)->pairs_;
   if (pairs.empty()) pairs.assign(0x10000, 0);
-  int& value = pairs[static_cast<unsigned char>(bytes[0]) * 0x100u +
-                     static_cast<unsigned char>(bytes[1])];
+  int& value =
+      pairs[static_cast<unsigned char>(bytes[0]) * 0x100u + static_cast<unsigned char>(bytes[1])];
   if (value == 0) value = DecodeOne({bytes[0], bytes[1]}).value_or(-1);
   return value;
 }

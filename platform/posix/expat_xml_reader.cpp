@@ -108,9 +108,7 @@ class ExpatParse {
 
   static void XMLCALL OnText(void* data, const XML_Char* text, int length) {
     ExpatParse& self = Self(data);
-    self.Deliver([&] {
-      self.handler_.Text({text, static_cast<std::size_t>(length)});
-    });
+    self.Deliver([&] { self.handler_.Text({text, static_cast<std::size_t>(length)}); });
   }
 
   static void XMLCALL OnDoctype(void* data, const XML_Char*, const XML_Char*, const XML_Char*,

@@ -20,8 +20,8 @@ constexpr UINT latin1 = 28591;
 constexpr HRESULT readFailed = HRESULT_FROM_WIN32(ERROR_READ_FAULT);
 
 bool IsEncodingNameCharacter(char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-         c == '.' || c == '_' || c == '-';
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' ||
+         c == '_' || c == '-';
 }
 
 std::size_t Utf8Length(unsigned char lead) {
@@ -174,7 +174,8 @@ std::size_t XmlInputStream::WholeCharacters(std::string_view bytes) const {
     case Source::Utf16Be: {
       std::size_t even = bytes.size() & ~std::size_t{1};
       if (even == 0) return 0;
-      auto high = static_cast<unsigned char>(bytes[source_ == Source::Utf16Le ? even - 1 : even - 2]);
+      auto high =
+          static_cast<unsigned char>(bytes[source_ == Source::Utf16Le ? even - 1 : even - 2]);
       return high >= 0xD8 && high <= 0xDB ? even - 2 : even;
     }
     case Source::Utf8: {

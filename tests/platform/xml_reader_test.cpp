@@ -92,8 +92,7 @@ struct Case {
   std::uint64_t column = 0;  // of the error; 0 when the parsers may differ
 };
 
-const std::string shiftJisBody =
-    "\r\n<場所 名=\"表\\\">東京 ｶﾞｲﾄﾞ &amp; 表</場所>";
+const std::string shiftJisBody = "\r\n<場所 名=\"表\\\">東京 ｶﾞｲﾄﾞ &amp; 表</場所>";
 const std::string shiftJisTrace = Utf8(u8"<場所 名=表\\>[東京 ｶﾞｲﾄﾞ & 表]</場所>");
 const char* const secretText = "SECRET-TEXT-OF-A-LOCAL-FILE";
 
@@ -109,28 +108,29 @@ const std::vector<Case>& Cases() {
        Utf8(u8"<gpx version=1.1 creator=a\"b 東>[\n ]<wpt lat=35.6 lon=139.7><name>"
             u8"[A & B <C> 東京<x>&amp;東京]</name></wpt>[\n ]<empty></empty>[\n]</gpx>")},
       {"UTF-16 with a byte order mark",
-       Utf16LeBytes(u"<?xml version=\"1.0\" encoding=\"UTF-16\"?>\n<a n=\"東京\">ｱ表\U00020BB7</a>"),
+       Utf16LeBytes(
+           u"<?xml version=\"1.0\" encoding=\"UTF-16\"?>\n<a n=\"東京\">ｱ表\U00020BB7</a>"),
        Utf8(u8"<a n=東京>[ｱ表\U00020BB7]</a>")},
       {"ISO-8859-1",
        "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<a n=\"caf\xE9\">\xC5sa \xBD</a>",
        Utf8(u8"<a n=café>[Åsa ½]</a>")},
       {"US-ASCII", "<?xml version='1.0' encoding='us-ascii'?><a>plain</a>", "<a>[plain]</a>"},
-      {"Shift_JIS", "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>" + shiftJisBody,
-       shiftJisTrace},
+      {"Shift_JIS", "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>" + shiftJisBody, shiftJisTrace},
       {"Windows-31J in lower case",
        "<?xml version=\"1.0\" encoding=\"windows-31j\" standalone=\"yes\"?>" + shiftJisBody,
        shiftJisTrace},
       {"CP932", "<?xml version='1.0' encoding='CP932'?>" + shiftJisBody, shiftJisTrace},
       {"default and prefixed namespaces",
-       "<kml xmlns=\"http://www.opengis.net/kml/2.2\" xmlns:gx=\"http://www.google.com/kml/ext/2.2\">"
+       "<kml xmlns=\"http://www.opengis.net/kml/2.2\" "
+       "xmlns:gx=\"http://www.google.com/kml/ext/2.2\">"
        "<Document><gx:Track gx:id=\"1\" id=\"2\"/></Document></kml>",
        "<kml><Document><Track id=1 id=2></Track></Document></kml>"},
       {"deepest nesting allowed", Nested(maxXmlDepth), Nested(maxXmlDepth)},
 
       {"unclosed element", "<gpx>\n<wpt>\n</wpt>\n", "", Outcome::NotWellFormed, 4},
       {"mismatched end tag", "<gpx>\n<wpt></gpx>", "", Outcome::NotWellFormed, 2},
-      {"control character", "<gpx>\r\n\r\n<name>a\x01</name></gpx>", "", Outcome::NotWellFormed,
-       3, 8},
+      {"control character", "<gpx>\r\n\r\n<name>a\x01</name></gpx>", "", Outcome::NotWellFormed, 3,
+       8},
       {"byte that is not UTF-8", "<gpx>\n<name>\xFF</name></gpx>", "", Outcome::NotWellFormed, 2,
        7},
       {"byte that is not ASCII", "<?xml version='1.0' encoding='US-ASCII'?>\n<a>\n\x80</a>", "",
@@ -165,8 +165,9 @@ const std::vector<Case>& Cases() {
       {"external entity naming a local file",
        "<!DOCTYPE gpx [<!ENTITY s SYSTEM \"xml_reader_secret.txt\">]>\n<gpx><name>&s;</name></gpx>",
        "", Outcome::Refused, 1},
-      {"external document type", "<?xml version=\"1.0\"?>\n\n<!DOCTYPE gpx SYSTEM \"gpx.dtd\"><gpx/>",
-       "", Outcome::Refused, 3},
+      {"external document type",
+       "<?xml version=\"1.0\"?>\n\n<!DOCTYPE gpx SYSTEM \"gpx.dtd\"><gpx/>", "", Outcome::Refused,
+       3},
       {"nesting one level too deep", Nested(maxXmlDepth + 1), "", Outcome::Refused, 1},
   };
   return cases;
