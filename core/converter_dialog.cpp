@@ -1,5 +1,6 @@
 #include "core/converter_dialog.h"
 
+#include "core/conversion_messages.h"
 #include "core/path_operations.h"
 #include "core/point_conversion.h"
 #include "core/voice_guidance_table.h"
@@ -44,6 +45,26 @@ void ConverterDialog::DeriveOutputPath(const std::string& sourcePath) {
   outputFolder = inputFolder;
 }
 
+void ConverterDialog::ChooseDatum(Datum chosen) {
+  datum = chosen;
+  controls_.CheckDatum(datum);
+  controls_.SetCaption(DialogCaption::DatumStatus, datum == Datum::Tokyo
+                                                       ? "測地系: 日本測地系 (Tokyo)"
+                                                       : "測地系: 世界測地系 (WGS84)");
+}
+
+bool ConverterDialog::AskToWriteAll(std::uint64_t pointCount) {
+  return controls_.Show(WriteAllQuestion(pointCount, outputPath), productName,
+                        message_style::yesNo | message_style::iconQuestion) ==
+         message_answer::yes;
+}
+
+void ConverterDialog::ShowReports(const ReportListing& reports) {
+  if (!reports.Empty()) {
+    controls_.Show(reports.Text(), productName, message_style::ok | message_style::iconInformation);
+  }
+}
+
 std::optional<std::uint16_t> ConverterDialog::ChosenVoiceCode() {
   int selection = controls_.VoiceSelection();
   if (selection < 0 || selection >= static_cast<int>(voiceGuidanceTable.size())) {
@@ -69,7 +90,7 @@ std::optional<int> ConverterDialog::ChosenIconPosition() {
 
 void ConverterDialog::ConversionRun() {
   TakePaths();
-  if (!ExtensionMatches(inputPath, inputExtension)) {
+  if (!formats.ForPath(inputPath)) {
     controls_.NavigateTo(DialogField::InputPath);
     return;
   }
@@ -89,9 +110,17 @@ void ConverterDialog::ConversionRun() {
   request.outputPath = outputPath;
   request.icon = *iconPosition;
   request.voiceCode = *voiceCode;
-  switch (ConvertPoints(formats, image, request, messages_, controls_, nullptr).outcome) {
+  request.datum = datum;
+  request.writeAllInFiles = [this](std::uint64_t pointCount) { return AskToWriteAll(pointCount); };
+  ReportListing reports;
+  const ConversionResult result =
+      ConvertPoints(formats, image, request, messages_, controls_, &reports);
+  switch (result.outcome) {
     case ConversionOutcome::LoadFailed:
+      return;
     case ConversionOutcome::NoPoints:
+      // What was skipped tells why there is nothing to convert.
+      ShowReports(reports);
       return;
     case ConversionOutcome::WriteRefused:
       // The user corrects the output path and tries again; nothing was converted.
@@ -100,7 +129,8 @@ void ConverterDialog::ConversionRun() {
     case ConversionOutcome::Converted:
       break;
   }
-  controls_.Show("変換が終了しました。\nOKボタンを押して下さい。", "終了", message_style::ok);
+  ShowReports(reports);
+  controls_.Show(CompletionText(result), "終了", message_style::ok);
   TakePaths();
   controls_.EndDialog(dialogResultOk);
 }

@@ -5,8 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "core/conversion_settings.h"
 #include "core/dialog_controls.h"
 #include "core/point_formats.h"
+#include "core/report_listing.h"
 #include "input/point_list_reader.h"
 #include "output/point_image.h"
 #include "platform/clock.h"
@@ -33,6 +35,8 @@ class ConverterDialog {
   void AcceptDroppedFiles(const std::vector<std::string>& names);
   // Sets outputPath and both folders from a source path; touches no field.
   void DeriveOutputPath(const std::string& sourcePath);
+  // The datum menu: the datum the map apps' points are converted into, shown to the user.
+  void ChooseDatum(Datum chosen);
 
   // The two transfers between the path fields and their members.
   void TakePaths();
@@ -48,12 +52,15 @@ class ConverterDialog {
   std::string inputFolder;
   std::string inputPath;
   std::string outputPath;
+  Datum datum = Datum::Tokyo;
 
  private:
   // The run's settings, or nothing after putting the focus on the field that is wrong.
   std::optional<std::uint16_t> ChosenVoiceCode();
   std::optional<int> ChosenIconPosition();
   void FocusAndSelect(DialogField field);
+  bool AskToWriteAll(std::uint64_t pointCount);
+  void ShowReports(const ReportListing& reports);
   // The drive and directory of path, or nothing when a file dialog could not start there.
   static std::string FolderOf(const std::string& path);
 

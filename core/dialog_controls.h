@@ -3,12 +3,13 @@
 #include <optional>
 #include <string>
 
+#include "core/conversion_settings.h"
 #include "platform/message_box.h"
 
 namespace pinmover {
 
 enum class DialogField { InputPath, OutputPath, IconNumber, Voice };
-enum class DialogCaption { Window, InputGroup, OutputGroup };
+enum class DialogCaption { Window, InputGroup, OutputGroup, DatumStatus };
 
 // What a file dialog is asked to show; filter is a list of label|pattern pairs ending in ||.
 struct FileDialogRequest {
@@ -45,6 +46,8 @@ class DialogControls : public MessageBoxService {
   virtual void AddVoiceEntry(const std::string& text) = 0;
   virtual void SelectVoiceEntry(int index) = 0;
   virtual void SetUpIconSpin(int lowest, int highest, int position) = 0;
+  // Marks the datum's item as the one chosen in the datum menu.
+  virtual void CheckDatum(Datum datum) = 0;
   // Runs a file dialog; the chosen full path, or nothing when the user cancelled.
   virtual std::optional<std::string> ChooseFile(const FileDialogRequest& request) = 0;
 };

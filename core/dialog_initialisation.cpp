@@ -19,6 +19,8 @@ void ConverterDialog::Initialise(const std::string& argumentText,
   controls_.SetCaption(DialogCaption::InputGroup, "入力　ファイル名（." + inputExtension + "）");
   controls_.SetCaption(DialogCaption::OutputGroup, "出力　ファイル名（." + outputExtension + "）");
   controls_.SetCaption(DialogCaption::Window, productName);
+  // Nothing is remembered between runs: every start converts into the unit's usual datum.
+  ChooseDatum(Datum::Tokyo);
 
   for (const VoiceGuidanceEntry& entry : voiceGuidanceTable) {
     controls_.AddVoiceEntry(std::string(entry.text));

@@ -113,6 +113,12 @@ bool ConverterWindow::OnCommand(WORD id, WORD notification) {
     case ID_HELP_VERSION:
       ShowVersionBox();
       return true;
+    case ID_DATUM_TOKYO:
+      dialog_.ChooseDatum(Datum::Tokyo);
+      return true;
+    case ID_DATUM_WGS84:
+      dialog_.ChooseDatum(Datum::Wgs84);
+      return true;
     case IDC_BROWSE_INPUT:
       if (notification != BN_CLICKED) return false;
       Guarded([this] { dialog_.BrowseInputFile(); });

@@ -16,7 +16,10 @@
 #define IDC_ICON_NUMBER 1010
 #define IDC_ICON_SPIN 1020
 #define IDC_VOICE 1022
+#define IDC_DATUM_STATUS 1030
 
 #define ID_HELP_VERSION 32774
+#define ID_DATUM_TOKYO 32775
+#define ID_DATUM_WGS84 32776
 // The version item added to the system menu; system command ids keep their low four bits free.
 #define IDM_ABOUT_BOX 16

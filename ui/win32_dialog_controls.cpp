@@ -86,6 +86,7 @@ void Win32DialogControls::SetCaption(DialogCaption which, const std::string& tex
   HWND window = dialog_;
   if (which == DialogCaption::InputGroup) window = Control(IDC_INPUT_GROUP);
   if (which == DialogCaption::OutputGroup) window = Control(IDC_OUTPUT_GROUP);
+  if (which == DialogCaption::DatumStatus) window = Control(IDC_DATUM_STATUS);
   ::SetWindowTextW(window, WideText(text).c_str());
 }
 
@@ -104,6 +105,11 @@ void Win32DialogControls::SetUpIconSpin(int lowest, int highest, int position) {
   ::SendMessageW(spin, UDM_SETBUDDY, reinterpret_cast<WPARAM>(Control(IDC_ICON_NUMBER)), 0);
   ::SendMessageW(spin, UDM_SETRANGE32, static_cast<WPARAM>(lowest), highest);
   ::SendMessageW(spin, UDM_SETPOS32, 0, position);
+}
+
+void Win32DialogControls::CheckDatum(Datum datum) {
+  ::CheckMenuRadioItem(::GetMenu(dialog_), ID_DATUM_TOKYO, ID_DATUM_WGS84,
+                       datum == Datum::Tokyo ? ID_DATUM_TOKYO : ID_DATUM_WGS84, MF_BYCOMMAND);
 }
 
 std::optional<std::string> Win32DialogControls::ChooseFile(const FileDialogRequest& request) {

@@ -25,6 +25,7 @@ class Win32DialogControls : public DialogControls {
   void AddVoiceEntry(const std::string& text) override;
   void SelectVoiceEntry(int index) override;
   void SetUpIconSpin(int lowest, int highest, int position) override;
+  void CheckDatum(Datum datum) override;
   std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;
 
  private:

@@ -2,7 +2,9 @@
 
 #include <string>
 
+#include "core/conversion_messages.h"
 #include "core/converter_dialog.h"
+#include "core/datum_shift.h"
 #include "core/raised_error_report.h"
 #include "tests/fakes/fake_dialog.h"
 
@@ -25,9 +27,26 @@ std::uint8_t SlotByte(const std::string& file, int slot, int offset) {
                                            static_cast<std::size_t>(offset)));
 }
 
+// A slot's longitude (offset 4) or latitude (offset 8), as the file stores it.
+std::int32_t SlotWord(const std::string& file, int slot, int offset) {
+  std::uint32_t word = 0;
+  for (int i = 0; i < 4; ++i) word = word << 8 | SlotByte(file, slot, offset + i);
+  return static_cast<std::int32_t>(word);
+}
+
+std::string Utf8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
+
+// A map app's CSV export: UTF-8, a point per row.
+std::string CsvRows(int count) {
+  std::string text = "name,lat,lon\n";
+  for (int i = 1; i <= count; ++i) text += "P" + std::to_string(i) + ",35.5,139.5\n";
+  return text;
+}
+
 class ConversionRunTest : public ::testing::Test, protected testing::FakeDialog {
  protected:
   void SetUp() override {
+    dialog.productName = "pinmover";
     dialog.inputExtension = "pmf";
     dialog.outputExtension = "pnt";
     controls.fields[DialogField::Voice] = "音声無し";
@@ -210,6 +229,122 @@ TEST_F(ConversionRunTest, LongInputPathDerivesWholeAndLeavesTheFoldersEmpty) {
   EXPECT_EQ(dialog.outputPath, folder + "tour.pnt");
   EXPECT_EQ(dialog.inputFolder, "");
   EXPECT_EQ(dialog.outputFolder, "");
+}
+
+TEST_F(ConversionRunTest, MapAppListsPassTheInputCheckAndAKmzIsRefusedWithItsMessage) {
+  for (const char* input : {"C:\\d\\a.GPX", "a.kml", "a.geojson", "a.Json", "a.csv", "a.kmz"}) {
+    controls.shown.clear();
+    SetPaths(input, "a.pnt");
+    Press();
+    ASSERT_FALSE(controls.shown.empty()) << input << " was refused before reading";
+  }
+  EXPECT_EQ(controls.shown[0].text.rfind(
+                "ファイル a.kmz は KMZ (圧縮された KML) のため読み込めません。\n"
+                "地図アプリで KML 形式で保存し直すか",
+                0),
+            0u);
+  EXPECT_FALSE(controls.endResult);
+}
+
+TEST_F(ConversionRunTest, MapPointsAreWrittenInTheChosenDatum) {
+  files.files["one.csv"] = CsvRows(1);
+  SetPaths("one.csv", "one.pnt");
+  Press();
+  const std::string tokyo = files.files.at("one.pnt");
+  dialog.ChooseDatum(Datum::Wgs84);
+  EXPECT_EQ(controls.checkedDatum, Datum::Wgs84);
+  EXPECT_EQ(controls.captions[DialogCaption::DatumStatus], "測地系: 世界測地系 (WGS84)");
+  Press();
+  const std::string wgs84 = files.files.at("one.pnt");
+
+  const GeodeticPosition shifted = Wgs84ToTokyo({35.5, 139.5});
+  EXPECT_EQ(SlotWord(tokyo, 0, 4), DegreesToUnits(shifted.longitude));
+  EXPECT_EQ(SlotWord(tokyo, 0, 8), DegreesToUnits(shifted.latitude));
+  EXPECT_EQ(SlotWord(wgs84, 0, 4), DegreesToUnits(139.5));
+  EXPECT_EQ(SlotWord(wgs84, 0, 8), DegreesToUnits(35.5));
+}
+
+TEST_F(ConversionRunTest, MoreThanOneFileOfPointsAsksWhetherToWriteThemAll) {
+  files.files["C:\\d\\tour.csv"] = CsvRows(450);
+  SetPaths("C:\\d\\tour.csv", "C:\\d\\tour.pnt");
+  const Shown question{
+      "地点が 450 点あります。1 つのファイルに書き込めるのは 200 点までです。\n\n"
+      "すべての地点を 200 点ずつ tour-1.pnt から tour-3.pnt までの 3 つのファイルに"
+      "書き込みますか？\n\n「はい」: すべての地点を書き込みます。\n"
+      "「いいえ」: 最初の 200 点だけを tour.pnt に書き込みます。",
+      "pinmover", message_style::yesNo | message_style::iconQuestion};
+  Press();
+  EXPECT_EQ(controls.shown,
+            (std::vector<Shown>{question,
+                                {"変換が終了しました。\n450 地点を次の 3 つのファイルに"
+                                 "書き込みました。\ntour-1.pnt (200 地点)\ntour-2.pnt (200 地点)\n"
+                                 "tour-3.pnt (50 地点)\nOKボタンを押して下さい。",
+                                 "終了", message_style::ok}}));
+  EXPECT_EQ(SlotByte(files.files.at("C:\\d\\tour-3.pnt"), 49, 3), 1);
+  EXPECT_FALSE(files.files.contains("C:\\d\\tour.pnt"));
+
+  files.files = {{"C:\\d\\tour.csv", CsvRows(450)}};
+  controls.shown.clear();
+  controls.yesNoAnswer = message_answer::no;
+  Press();
+  EXPECT_EQ(controls.shown,
+            (std::vector<Shown>{question,
+                                {"変換が終了しました。\n450 地点のうち、最初の 200 地点を "
+                                 "tour.pnt に書き込みました。\nOKボタンを押して下さい。",
+                                 "終了", message_style::ok}}));
+  EXPECT_EQ(SlotByte(files.files.at("C:\\d\\tour.pnt"), 199, 3), 1);
+  EXPECT_EQ(files.files.size(), 2u);
+}
+
+TEST_F(ConversionRunTest, ReportsAreListedInOneBoxBeforeTheCompletion) {
+  std::string list = Utf8(u8"name,lat,lon\nCafé 😀,35,139\n");
+  for (int i = 0; i < 24; ++i) {
+    list += Utf8(u8"とても長い名前の地点") + std::to_string(1000000 + i) +
+            Utf8(u8"番地のさらに先にある小さな店,35,139\n");
+  }
+  files.files["many.csv"] = list;
+  SetPaths("many.csv", "many.pnt");
+  Press();
+  ASSERT_EQ(controls.shown.size(), 2u);
+  EXPECT_EQ(controls.shown[0].caption, "pinmover");
+  EXPECT_EQ(controls.shown[0].style, message_style::iconInformation);
+  const std::string& text = controls.shown[0].text;
+  EXPECT_EQ(text.rfind("変換の際に次の 25 件がありました。\n\n"
+                       "地点 1「Caf? ?」: ナビで表示できない文字 ?? を 〓 にしました\n"
+                       "地点 2「とても長い名前の地点1000000番地のさらに先にある小さな…」: "
+                       "名前が 19 文字を超えるため、19 文字までにしました\n",
+                       0),
+            0u)
+      << text;
+  EXPECT_EQ(text.substr(text.rfind('\n')), "\nほか 5 件");
+  EXPECT_EQ(controls.shown[1].caption, "終了");
+  EXPECT_EQ(controls.endResult, dialogResultOk);
+}
+
+TEST_F(ConversionRunTest, AListWithNothingToConvertShowsWhatWasSkipped) {
+  files.files["none.csv"] = "name,lat,lon\nA,north,139\n";
+  SetPaths("none.csv", "none.pnt");
+  Press();
+  ASSERT_EQ(controls.shown.size(), 2u);
+  EXPECT_EQ(controls.shown[0].text, "ファイル none.csv に変換できる地点がありません");
+  EXPECT_EQ(controls.shown[1].text,
+            "変換の際に次の 1 件がありました。\n\n"
+            "2 行目「A」: 緯度・経度が読み取れないため、変換しませんでした");
+  EXPECT_FALSE(controls.endResult);
+}
+
+TEST(CompletionTextTest, ALongListOfWrittenFilesEndsInACountOfTheRest) {
+  ConversionResult result;
+  for (int i = 1; i <= 25; ++i) {
+    result.written.push_back({"C:\\d\\t-" + std::to_string(i) + ".pnt", 200});
+  }
+  result.pointCount = result.writtenCount = 5000;
+  const std::string text = CompletionText(result);
+  EXPECT_EQ(text.rfind("変換が終了しました。\n5000 地点を次の 25 つのファイルに書き込みました。\n"
+                       "t-1.pnt (200 地点)\n",
+                       0),
+            0u);
+  EXPECT_TRUE(text.ends_with("\nt-20.pnt (200 地点)\nほか 5 件\nOKボタンを押して下さい。")) << text;
 }
 
 }  // namespace

@@ -23,6 +23,8 @@ TEST_F(DialogInitialisationTest, WithoutArgumentsTheFieldsAreEmptyAndTheFocusIsO
   EXPECT_EQ(controls.captions[DialogCaption::Window], "pinmover");
   EXPECT_EQ(controls.captions[DialogCaption::InputGroup], "入力　ファイル名（.pmf）");
   EXPECT_EQ(controls.captions[DialogCaption::OutputGroup], "出力　ファイル名（.pnt）");
+  EXPECT_EQ(controls.captions[DialogCaption::DatumStatus], "測地系: 日本測地系 (Tokyo)");
+  EXPECT_EQ(controls.checkedDatum, Datum::Tokyo);
   EXPECT_EQ(Field(DialogField::InputPath), "");
   EXPECT_EQ(Field(DialogField::OutputPath), "");
   EXPECT_EQ(Field(DialogField::Voice), "音声無し");

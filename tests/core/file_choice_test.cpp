@@ -26,7 +26,12 @@ TEST_F(FileChoiceTest, InputDialogAsksForAPointList) {
   const FileDialogRequest& request = controls.fileDialogs[0];
   EXPECT_EQ(request.kind, FileDialogRequest::Kind::Open);
   EXPECT_EQ(request.title, "入力 ファイル指定");
-  EXPECT_EQ(request.filter, "地点リスト (*.pmf)|*.pmf|すべてのファイル (*.*)|*.*||");
+  EXPECT_EQ(request.filter,
+            "地点リスト (*.pmf)|*.pmf|"
+            "地図アプリの地点 (*.gpx;*.kml;*.geojson;*.json;*.csv)|"
+            "*.gpx;*.kml;*.geojson;*.json;*.csv|"
+            "対応するすべてのファイル (*.pmf;*.gpx;*.kml;*.geojson;*.json;*.csv)|"
+            "*.pmf;*.gpx;*.kml;*.geojson;*.json;*.csv|すべてのファイル (*.*)|*.*||");
   EXPECT_EQ(request.defaultExtension, "pmf");
   EXPECT_EQ(request.initialFolder, "C:\\work");
   EXPECT_EQ(request.flags, 6u);
@@ -79,6 +84,16 @@ TEST_F(FileChoiceTest, DroppedPointListIsTakenAndTheFocusStays) {
   EXPECT_EQ(dialog.inputFolder, "C:\\data\\");
   EXPECT_EQ(dialog.outputFolder, "C:\\data\\");
   EXPECT_EQ(controls.calls, (Calls{"text input", "text output"}));
+}
+
+TEST_F(FileChoiceTest, DroppedMapAppFilesAreTakenInAnyCase) {
+  for (const char* name : {"C:\\m\\a.gpx", "C:\\m\\a.KML", "C:\\m\\a.GeoJSON", "C:\\m\\a.json",
+                           "C:\\m\\a.Csv", "C:\\m\\a.kmz"}) {
+    dialog.AcceptDroppedFiles({name});
+    EXPECT_EQ(Field(DialogField::InputPath), name);
+    EXPECT_EQ(Field(DialogField::OutputPath), "C:\\m\\a.pnt");
+  }
+  EXPECT_TRUE(controls.shown.empty());
 }
 
 TEST_F(FileChoiceTest, OnlyTheLastDroppedFileCounts) {

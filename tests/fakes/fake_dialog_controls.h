@@ -27,6 +27,8 @@ class FakeDialogControls : public DialogControls {
   std::vector<FileDialogRequest> fileDialogs;
   // What the user picks in the next file dialogs, in order; nothing means cancel.
   std::vector<std::optional<std::string>> fileChoices;
+  int yesNoAnswer = message_answer::yes;
+  std::optional<Datum> checkedDatum;
 
   std::string FieldText(DialogField field) override { return fields[field]; }
   void SetFieldText(DialogField field, const std::string& text) override {
@@ -41,7 +43,7 @@ class FakeDialogControls : public DialogControls {
   int Show(const std::string& text, const std::string& caption, unsigned style) override {
     shown.push_back({text, caption, style});
     calls.push_back("message " + caption);
-    return 1;
+    return (style & message_style::typeMask) == message_style::yesNo ? yesNoAnswer : 1;
   }
   void EndDialog(int result) override {
     endResult = result;
@@ -62,6 +64,7 @@ class FakeDialogControls : public DialogControls {
     iconPosition = position;
     fields[DialogField::IconNumber] = std::to_string(position);
   }
+  void CheckDatum(Datum datum) override { checkedDatum = datum; }
   std::optional<std::string> ChooseFile(const FileDialogRequest& request) override {
     fileDialogs.push_back(request);
     calls.push_back("file dialog " + request.title);

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <vector>
 
+#include "tests/ui/driver/expected_image.h"
 #include "tests/ui/driver/program_under_test.h"
 #include "tests/ui/driver/ui_test.h"
 #include "ui/resource_ids.h"
@@ -95,6 +96,39 @@ TEST_F(DropTest, AFolderIsRefusedWithTheWrongTypeMessage) {
   EXPECT_EQ(program.FindOwned(), nullptr);
   EXPECT_EQ(Text(program.Control(IDC_INPUT_PATH)), InputFile());
   EXPECT_EQ(Text(program.Control(IDC_OUTPUT_PATH)), InFolder(L"tour.pnt"));
+}
+
+// As a phone app exports it: GPX 1.1, extensions, a name in CDATA, a point without a name.
+constexpr char8_t phoneAppGpx[] =
+    u8"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+    u8"<gpx version=\"1.1\" creator=\"Maps\" xmlns=\"http://www.topografix.com/GPX/1/1\">\n"
+    u8"<wpt lat=\"35.658611\" lon=\"139.745333\"><name>東京タワー</name>"
+    u8"<extensions><color>red</color></extensions></wpt>\n"
+    u8"<wpt lat=\"35.710063\" lon=\"139.810700\"><name><![CDATA[スカイツリー & 展望台]]></name>"
+    u8"</wpt>\n"
+    u8"<wpt lat=\"34.687315\" lon=\"135.526201\"></wpt>\n"
+    u8"</gpx>\n";
+
+TEST_F(DropTest, ADroppedGpxFileIsTakenAndConvertedAsTheCoreConvertsIt) {
+  std::wstring input = WriteInFolder(L"Drive.GPX", reinterpret_cast<const char*>(phoneAppGpx));
+  ProgramUnderTest program(Executable(), L"", folder);
+  HWND dialog = program.MainDialog();
+  ASSERT_NE(dialog, nullptr);
+  RemoteDrop drop(program.Process(), {input});
+  ASSERT_NE(drop.Handle(), nullptr);
+  DropAndWait(program, drop);
+  EXPECT_EQ(program.FindOwned(), nullptr);
+  EXPECT_EQ(Text(program.Control(IDC_INPUT_PATH)), input);
+  EXPECT_EQ(Text(program.Control(IDC_OUTPUT_PATH)), InFolder(L"Drive.pnt"));
+
+  program.Click(dialog, IDOK);
+  ExpectMessageAndAnswer(program, L"終了", L"変換が終了しました。\nOKボタンを押して下さい。");
+  ASSERT_TRUE(program.WaitForExit());
+  std::vector<char> written = FileBytes(InFolder(L"Drive.pnt"));
+  ASSERT_EQ(written.size(), 64048u);
+  EXPECT_TRUE(written == ExpectedPointFile(Sjis(input), written, 1, 0,
+                                           Sjis(InFolder(L"expected.pnt"))))
+      << "the program's file differs from the core's image";
 }
 
 }  // namespace

@@ -31,7 +31,8 @@ LocalDateTime CreatedAt(const std::vector<char>& file, std::size_t slot) {
 
 std::vector<char> ExpectedPointFile(const std::string& sjisInputPath,
                                     const std::vector<char>& writtenFile, int iconPosition,
-                                    int voiceEntry, const std::string& sjisScratchPath) {
+                                    int voiceEntry, const std::string& sjisScratchPath,
+                                    Datum datum) {
   std::unique_ptr<FileSystem> files = MakeSystemFileSystem();
   RecordingMessageBox boxes;
   ApplicationMessages messages(boxes, "pinmover");
@@ -47,6 +48,7 @@ std::vector<char> ExpectedPointFile(const std::string& sjisInputPath,
   request.outputPath = sjisScratchPath;
   request.icon = iconPosition;
   request.voiceCode = voiceGuidanceTable[static_cast<std::size_t>(voiceEntry)].code;
+  request.datum = datum;
   if (ConvertPoints(formats, image, request, messages, boxes, nullptr).outcome !=
       ConversionOutcome::Converted) {
     return {};

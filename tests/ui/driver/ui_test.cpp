@@ -59,22 +59,26 @@ void UiTest::SetUp() {
 void UiTest::TearDown() { RemoveFolder(folder); }
 
 std::wstring UiTest::InputFile() const {
-  std::wstring path = InFolder(L"tour.pmf");
+  return WriteInFolder(L"tour.pmf", std::string_view(pointList, sizeof pointList - 1));
+}
+
+std::wstring UiTest::WriteInFolder(const std::wstring& name, std::string_view bytes) const {
+  std::wstring path = InFolder(name);
   HANDLE file =
       ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   DWORD written = 0;
-  ::WriteFile(file, pointList, sizeof pointList - 1, &written, nullptr);
+  ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
   ::CloseHandle(file);
   return path;
 }
 
 void ExpectMessageAndAnswer(ProgramUnderTest& program, const std::wstring& caption,
-                            const std::wstring& text) {
+                            const std::wstring& text, int button) {
   HWND message = program.WaitForOwnedWindow();
   ASSERT_NE(message, nullptr) << "no message " << ::testing::PrintToString(text);
   EXPECT_EQ(Text(message), caption);
   EXPECT_EQ(MessageText(message), text);
-  program.Click(message, IDOK);
+  program.Click(message, button);
   ASSERT_TRUE(program.WaitUntilClosed(message));
 }
 

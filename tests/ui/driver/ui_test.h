@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 
 #include "tests/ui/driver/program_under_test.h"
 
@@ -18,6 +19,8 @@ class UiTest : public ::testing::Test {
   std::wstring InFolder(const std::wstring& name) const { return folder + L"\\" + name; }
   // A point list of three points with Japanese names, written as tour.pmf in the folder.
   std::wstring InputFile() const;
+  // A file of these bytes in the folder; its path.
+  std::wstring WriteInFolder(const std::wstring& name, std::string_view bytes) const;
   static std::wstring Quoted(const std::wstring& path) { return L"\"" + path + L"\""; }
   static std::string Sjis(const std::wstring& text);
 
@@ -25,9 +28,9 @@ class UiTest : public ::testing::Test {
 };
 
 // Waits for the message box the program shows next, checks its caption and text and answers
-// it with OK.
+// it with the button given.
 void ExpectMessageAndAnswer(ProgramUnderTest& program, const std::wstring& caption,
-                            const std::wstring& text);
+                            const std::wstring& text, int button = IDOK);
 
 inline constexpr wchar_t inputTitle[] = L"入力 ファイル指定";
 inline constexpr wchar_t outputTitle[] = L"出力 ファイル指定";

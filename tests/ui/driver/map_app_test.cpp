@@ -1,0 +1,202 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "output/point_file_inspection.h"
+#include "tests/ui/driver/expected_image.h"
+#include "tests/ui/driver/program_under_test.h"
+#include "tests/ui/driver/ui_test.h"
+#include "ui/resource_ids.h"
+
+namespace pinmover::testing {
+namespace {
+
+using MapAppTest = UiTest;
+
+std::string Utf8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
+
+// Waypoints named P1, P2, … unless names are given.
+std::string Gpx(int count, const std::vector<std::string>& names = {}) {
+  std::string text = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<gpx version=\"1.1\">\n";
+  for (int i = 0; i < count; ++i) {
+    const std::size_t at = static_cast<std::size_t>(i);
+    const std::string name = at < names.size() ? names[at] : "P" + std::to_string(i + 1);
+    text += "<wpt lat=\"" + std::to_string(35.0 + i / 1000.0) + "\" lon=\"139.5\"><name>" + name +
+            "</name></wpt>\n";
+  }
+  return text + "</gpx>\n";
+}
+
+PointFileInspection Inspect(const std::wstring& path) {
+  std::vector<char> bytes = FileBytes(path);
+  return InspectPointFile({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()},
+                          bytes.size());
+}
+
+constexpr wchar_t finished[] = L"変換が終了しました。\nOKボタンを押して下さい。";
+
+std::wstring ListEntry(HWND list, int index) {
+  std::wstring text(256, L'\0');
+  DWORD_PTR length = 0;
+  ::SendMessageTimeoutW(list, CB_GETLBTEXT, static_cast<WPARAM>(index),
+                        reinterpret_cast<LPARAM>(text.data()), SMTO_NORMAL, 5000, &length);
+  text.resize(length == static_cast<DWORD_PTR>(CB_ERR) ? 0 : length);
+  return text;
+}
+
+TEST_F(MapAppTest, ACp932CsvChosenThroughTheNewFilterEntryConverts) {
+  std::wstring input = WriteInFolder(
+      L"places.csv",
+      "名称,住所,緯度,経度\r\n"
+      "東京タワー,東京都港区,35.6585805,139.7454316\r\n"
+      "\"スカイツリー, 展望デッキ\",東京都墨田区,35.7100627,139.8107004\r\n");
+  ProgramUnderTest program(Executable(), L"", folder);
+  HWND dialog = program.MainDialog();
+  ASSERT_NE(dialog, nullptr);
+  program.Click(dialog, IDC_BROWSE_INPUT);
+  HWND fileDialog = program.WaitForOwnedWindow(inputTitle);
+  ASSERT_NE(fileDialog, nullptr);
+  HWND types = ::GetDlgItem(fileDialog, 0x470);  // cmb1, the list of file types
+  EXPECT_EQ(ListEntry(types, 0), L"地点リスト (*.pmf)");
+  EXPECT_EQ(ListEntry(types, 1), L"地図アプリの地点 (*.gpx;*.kml;*.geojson;*.json;*.csv)");
+  EXPECT_EQ(ListEntry(types, 2),
+            L"対応するすべてのファイル (*.pmf;*.gpx;*.kml;*.geojson;*.json;*.csv)");
+  EXPECT_EQ(ListEntry(types, 3), L"すべてのファイル (*.*)");
+  // As a click on the entry does: the selection, then the notice to the dialog.
+  DWORD_PTR result = 0;
+  ::SendMessageTimeoutW(types, CB_SETCURSEL, 1, 0, SMTO_NORMAL, 5000, &result);
+  ::SendMessageTimeoutW(fileDialog, WM_COMMAND, MAKEWPARAM(0x470, CBN_SELCHANGE),
+                        reinterpret_cast<LPARAM>(types), SMTO_NORMAL, 5000, &result);
+  Choose(program, inputTitle, L"places.csv");
+  program.FindOwned();
+  EXPECT_EQ(Text(program.Control(IDC_INPUT_PATH)), input);
+  EXPECT_EQ(Text(program.Control(IDC_OUTPUT_PATH)), InFolder(L"places.pnt"));
+
+  program.Click(dialog, IDOK);
+  ExpectMessageAndAnswer(program, L"終了", finished);
+  ASSERT_TRUE(program.WaitForExit());
+  std::vector<char> written = FileBytes(InFolder(L"places.pnt"));
+  ASSERT_EQ(written.size(), 64048u);
+  EXPECT_TRUE(written ==
+              ExpectedPointFile(Sjis(input), written, 1, 0, Sjis(InFolder(L"expected.pnt"))));
+  PointFileInspection inspection = Inspect(InFolder(L"places.pnt"));
+  ASSERT_EQ(inspection.points.size(), 2u);
+  EXPECT_EQ(inspection.points[1].name, "スカイツリー, 展望デッキ");
+}
+
+TEST_F(MapAppTest, TheDatumMenuChangesTheWrittenCoordinates) {
+  std::wstring input = WriteInFolder(L"tower.gpx", Gpx(1));
+  ProgramUnderTest program(Executable(), Quoted(input), folder);
+  HWND dialog = program.MainDialog();
+  ASSERT_NE(dialog, nullptr);
+  HWND status = program.Control(IDC_DATUM_STATUS);
+  EXPECT_EQ(Text(status), L"測地系: 日本測地系 (Tokyo)");
+  DWORD_PTR result = 0;
+  ::SendMessageTimeoutW(dialog, WM_COMMAND, ID_DATUM_WGS84, 0, SMTO_NORMAL, 5000, &result);
+  EXPECT_EQ(Text(status), L"測地系: 世界測地系 (WGS84)");
+
+  program.Click(dialog, IDOK);
+  ExpectMessageAndAnswer(program, L"終了", finished);
+  ASSERT_TRUE(program.WaitForExit());
+  std::vector<char> written = FileBytes(InFolder(L"tower.pnt"));
+  ASSERT_EQ(written.size(), 64048u);
+  std::vector<char> wgs84 = ExpectedPointFile(Sjis(input), written, 1, 0,
+                                              Sjis(InFolder(L"wgs84.pnt")), Datum::Wgs84);
+  std::vector<char> tokyo = ExpectedPointFile(Sjis(input), written, 1, 0,
+                                              Sjis(InFolder(L"tokyo.pnt")), Datum::Tokyo);
+  EXPECT_TRUE(written == wgs84);
+  EXPECT_FALSE(written == tokyo);
+}
+
+TEST_F(MapAppTest, NameChangesAreListedBeforeTheCompletion) {
+  std::wstring input =
+      WriteInFolder(L"names.gpx", Gpx(2, {Utf8(u8"東京スカイツリー天望デッキ・フロア350の南側展望窓"),
+                                          Utf8(u8"富士山 🗻 五合目")}));
+  ProgramUnderTest program(Executable(), Quoted(input), folder);
+  HWND dialog = program.MainDialog();
+  ASSERT_NE(dialog, nullptr);
+  program.Click(dialog, IDOK);
+  ExpectMessageAndAnswer(
+      program, L"pinmover",
+      L"変換の際に次の 2 件がありました。\n\n"
+      L"地点 1「東京スカイツリー天望デッキ・フロア350の南側展望窓」: "
+      L"名前が 19 文字を超えるため、19 文字までにしました\n"
+      L"地点 2「富士山 ? 五合目」: ナビで表示できない文字 ? を 〓 にしました");
+  ExpectMessageAndAnswer(program, L"終了", finished);
+  ASSERT_TRUE(program.WaitForExit());
+  PointFileInspection inspection = Inspect(InFolder(L"names.pnt"));
+  ASSERT_EQ(inspection.points.size(), 2u);
+  EXPECT_EQ(inspection.points[1].name, "富士山 〓 五合目");
+}
+
+constexpr wchar_t writeAllQuestion[] =
+    L"地点が 450 点あります。1 つのファイルに書き込めるのは 200 点までです。\n\n"
+    L"すべての地点を 200 点ずつ tour-1.pnt から tour-3.pnt までの 3 つのファイルに"
+    L"書き込みますか？\n\n「はい」: すべての地点を書き込みます。\n"
+    L"「いいえ」: 最初の 200 点だけを tour.pnt に書き込みます。";
+
+TEST_F(MapAppTest, FourHundredFiftyPointsAnsweredYesGoIntoThreeFiles) {
+  ProgramUnderTest program(Executable(), Quoted(WriteInFolder(L"tour.gpx", Gpx(450))), folder);
+  HWND dialog = program.MainDialog();
+  ASSERT_NE(dialog, nullptr);
+  program.Click(dialog, IDOK);
+  ExpectMessageAndAnswer(program, L"pinmover", writeAllQuestion, IDYES);
+  ExpectMessageAndAnswer(program, L"終了",
+                         L"変換が終了しました。\n450 地点を次の 3 つのファイルに書き込みました。\n"
+                         L"tour-1.pnt (200 地点)\ntour-2.pnt (200 地点)\ntour-3.pnt (50 地点)\n"
+                         L"OKボタンを押して下さい。");
+  ASSERT_TRUE(program.WaitForExit());
+  const struct {
+    const wchar_t* file;
+    std::size_t points;
+    const char* first;
+  } expected[] = {
+      {L"tour-1.pnt", 200, "P1"}, {L"tour-2.pnt", 200, "P201"}, {L"tour-3.pnt", 50, "P401"}};
+  for (const auto& file : expected) {
+    PointFileInspection inspection = Inspect(InFolder(file.file));
+    ASSERT_EQ(inspection.points.size(), file.points);
+    EXPECT_EQ(inspection.points[0].name, file.first);
+  }
+  EXPECT_TRUE(FileBytes(InFolder(L"tour.pnt")).empty());
+}
+
+TEST_F(MapAppTest, FourHundredFiftyPointsAnsweredNoWriteTheFirstTwoHundred) {
+  std::wstring input = WriteInFolder(L"tour.gpx", Gpx(450));
+  ProgramUnderTest program(Executable(), Quoted(input), folder);
+  HWND dialog = program.MainDialog();
+  ASSERT_NE(dialog, nullptr);
+  program.Click(dialog, IDOK);
+  ExpectMessageAndAnswer(program, L"pinmover", writeAllQuestion, IDNO);
+  ExpectMessageAndAnswer(program, L"終了",
+                         L"変換が終了しました。\n450 地点のうち、最初の 200 地点を tour.pnt "
+                         L"に書き込みました。\nOKボタンを押して下さい。");
+  ASSERT_TRUE(program.WaitForExit());
+  std::vector<char> written = FileBytes(InFolder(L"tour.pnt"));
+  ASSERT_EQ(written.size(), 64048u);
+  EXPECT_TRUE(written ==
+              ExpectedPointFile(Sjis(input), written, 1, 0, Sjis(InFolder(L"expected.pnt"))));
+  EXPECT_TRUE(FileBytes(InFolder(L"tour-1.pnt")).empty());
+}
+
+TEST_F(MapAppTest, AKmzFileIsRefusedWithItsMessage) {
+  std::wstring input = WriteInFolder(L"places.kmz", "PK\x03\x04");
+  ProgramUnderTest program(Executable(), Quoted(input), folder);
+  HWND dialog = program.MainDialog();
+  ASSERT_NE(dialog, nullptr);
+  program.Click(dialog, IDOK);
+  ExpectMessageAndAnswer(program, L"ERROR",
+                         L"ファイル " + input +
+                             L" は KMZ (圧縮された KML) のため読み込めません。\n"
+                             L"地図アプリで KML 形式で保存し直すか、KMZ ファイルを展開して中の "
+                             L"doc.kml を変換して下さい。");
+  EXPECT_EQ(program.FindOwned(), nullptr);
+  EXPECT_TRUE(::IsWindowVisible(dialog));
+  EXPECT_TRUE(FileBytes(InFolder(L"places.pnt")).empty());
+}
+
+}  // namespace
+}  // namespace pinmover::testing
