@@ -2,9 +2,9 @@
 # Odd and hostile inputs through the real converter: none may crash it, hang it or make it use
 # more than a bounded amount of memory, and each gets a clear message. Prints what happened to
 # each, with the peak memory. Arguments: the converter, the bundled examples, the memory bound
-# in KiB.
+# in KiB, and how many points the large lists hold.
 set -uo pipefail
-cli=$1 examples=$2 bound_kib=$3
+cli=$1 examples=$2 bound_kib=$3 large=$4
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1
@@ -134,18 +134,18 @@ run json_million_brackets 1 -- "$cli" convert deep.geojson
 
 # Large lists are read as streams: the first file's points are kept, the rest only counted.
 { echo '<gpx version="1.1">'
-  yes '<wpt lat="35.6586" lon="139.7454"><name>東京タワー</name></wpt>' | head -n 400000
+  yes '<wpt lat="35.6586" lon="139.7454"><name>東京タワー</name></wpt>' | head -n "$large"
   echo '</gpx>'; } >large.gpx
 run large_gpx 0 -- "$cli" convert large.gpx
-said "地点が 400000 点あります。"
-{ echo 'name,lat,lon'; yes '"東京タワー, 展望台",35.6586,139.7454' | head -n 600000; } >large.csv
+said "地点が $large 点あります。"
+{ echo 'name,lat,lon'; yes '"東京タワー, 展望台",35.6586,139.7454' | head -n "$large"; } >large.csv
 run large_csv 0 -- "$cli" convert large.csv
-said "地点が 600000 点あります。"
+said "地点が $large 点あります。"
 { echo '{"type":"FeatureCollection","features":['
-  yes '{"type":"Feature","geometry":{"type":"Point","coordinates":[139.7454,35.6586]},"properties":{"name":"東京タワー"}},' | head -n 250000
+  yes '{"type":"Feature","geometry":{"type":"Point","coordinates":[139.7454,35.6586]},"properties":{"name":"東京タワー"}},' | head -n "$large"
   echo '{"type":"Feature","geometry":null,"properties":{}}]}'; } >large.geojson
 run large_geojson 0 -- "$cli" convert large.geojson
-said "地点が 250000 点あります。"
+said "地点が $large 点あります。"
 rm -f large.*
 { printf '<kml><Placemark><name>'; head -c 100000000 /dev/zero | tr '\0' A
   printf '</name><Point><coordinates>139,35</coordinates></Point></Placemark></kml>'; } >long_name.kml
