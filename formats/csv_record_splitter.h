@@ -6,6 +6,8 @@
 #include <optional>
 #include <string_view>
 
+#include "formats/bounded_text.h"
+
 namespace pinmover {
 
 // A place in a text, counted from 1; columns in bytes.
@@ -33,7 +35,7 @@ class CsvFieldHandler {
 // however long, fills memory.
 class CsvRecordSplitter {
  public:
-  static constexpr std::size_t maxFieldBytes = 4096;
+  static constexpr std::size_t maxFieldBytes = maxKeptText;
 
   explicit CsvRecordSplitter(CsvFieldHandler& handler);
   void Feed(std::string_view bytes);

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "formats/bounded_text.h"
 #include "formats/map_point.h"
 
 namespace pinmover {
@@ -17,7 +18,7 @@ namespace pinmover {
 class GeoJsonFeatures {
  public:
   static constexpr std::size_t maxDepth = 256;
-  static constexpr std::size_t maxNameBytes = 4096;
+  static constexpr std::size_t maxNameBytes = maxKeptText;
 
   explicit GeoJsonFeatures(PointSink& sink);
 
