@@ -22,8 +22,11 @@ std::uint32_t BigEndian(Bytes bytes) {
   return value;
 }
 
+// Zero first byte, and every byte equal to the one before it: one memcmp, not a traced branch
+// per byte, which made the 64 KB file's empty slots the fuzzer's slowest loop.
 bool AllZero(Bytes bytes) {
-  return std::all_of(bytes.begin(), bytes.end(), [](std::uint8_t b) { return b == 0; });
+  return bytes.empty() ||
+         (bytes[0] == 0 && std::memcmp(bytes.data(), bytes.data() + 1, bytes.size() - 1) == 0);
 }
 
 // The name's two-byte units back to Shift-JIS; the name ends at its first zero byte.

@@ -127,6 +127,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   controls.iconPosition = settings.iconPosition;
   controls.voiceSelection = settings.voiceSelection;
   controls.shown.clear();
+  // The dialog's calls are kept for tests to read; left to pile up, they would outgrow the
+  // fuzzer's memory limit within a long run.
+  controls.calls.clear();
   desk.boxes.shown.clear();
   controls.endResult.reset();
   desk.dialog.inputExtension = "pmf";
