@@ -1,6 +1,6 @@
 #include "formats/pmf_format.h"
 
-#include <vector>
+#include <memory>
 
 #include "input/point_list_parser.h"
 #include "output/point_encodings.h"
@@ -21,16 +21,17 @@ ReadResult PmfFormat::Read(const std::string& path, PointSink& sink) {
   return result;
 }
 
-// The reader stops at its last slot; only a full list is read once more, one record further,
-// to tell the user that the rest is left out.
+// The reader stops at its last slot; only a full list is read once more, its first records
+// counted but not kept, to tell the user that the rest is left out.
 bool PmfFormat::HoldsMoreRecords(const std::string& path) {
   OpenResult<InputFile> opened = files_.OpenForReading(path);
   if (!opened.file) return false;
-  std::vector<InputPointRecord> slots(PointListReader::maxRecords + 1);
-  PointListParser parser(slots);
-  std::vector<char> block(PointListReader::blockSize);
-  while (std::size_t got = opened.file->Read(block)) {
-    if (!parser.Feed(std::span<const char>(block.data(), got))) break;
+  InputPointRecord next;
+  PointListParser parser({&next, 1}, PointListReader::maxRecords);
+  // Left unfilled: the file's bytes are all that is read from it.
+  auto block = std::make_unique_for_overwrite<char[]>(PointListReader::blockSize);
+  while (std::size_t got = opened.file->Read({block.get(), PointListReader::blockSize})) {
+    if (!parser.Feed({block.get(), got})) break;
   }
   parser.Finish();
   opened.file->Close();

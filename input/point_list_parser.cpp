@@ -32,8 +32,12 @@ void PointListParser::Scan(const char* position, const char* end) {
           ++position;
         } else if (static_cast<unsigned char>(*position) == 0xFF) {
           state_ = State::ended;
+        } else if (*position == '#' && count_ < recordsToSkip_) {
+          // A skipped record line matters only where it ends, as any other line.
+          ++count_;
+          state_ = State::otherLine;
         } else if (*position == '#') {
-          builder_.Begin(slots_[static_cast<std::size_t>(count_)], count_);
+          builder_.Begin(slots_[static_cast<std::size_t>(count_ - recordsToSkip_)], count_);
           state_ = State::recordLine;
         } else {
           state_ = State::otherLine;
@@ -79,7 +83,8 @@ const char* PointListParser::ScanRecordLine(const char* position, const char* en
 void PointListParser::EndRecord() {
   builder_.End();
   ++count_;
-  state_ = static_cast<std::size_t>(count_) == slots_.size() ? State::ended : State::lineStart;
+  state_ = static_cast<std::size_t>(count_ - recordsToSkip_) == slots_.size() ? State::ended
+                                                                               : State::lineStart;
 }
 
 }  // namespace pinmover

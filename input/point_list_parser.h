@@ -13,12 +13,15 @@ namespace pinmover {
 class PointListParser {
  public:
   // One record line per slot, in file order; no more lines are taken than there are slots.
-  explicit PointListParser(std::span<InputPointRecord> slots) : slots_(slots) {}
+  // The first recordsToSkip record lines are only counted: the slots hold the lines after them.
+  explicit PointListParser(std::span<InputPointRecord> slots, int recordsToSkip = 0)
+      : slots_(slots), recordsToSkip_(recordsToSkip) {}
 
   // Takes the next bytes of the file. False once the list has ended: nothing more is needed.
   bool Feed(std::span<const char> bytes);
   // The file has ended: a record line it cut off is complete.
   void Finish();
+  // Record lines seen, skipped ones included.
   int Count() const noexcept { return count_; }
 
  private:
@@ -29,6 +32,7 @@ class PointListParser {
   void EndRecord();
 
   std::span<InputPointRecord> slots_;
+  int recordsToSkip_;
   RecordLineBuilder builder_;
   State state_ = State::lineStart;
   int count_ = 0;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -233,6 +234,22 @@ TEST(PointListFormatTest, TakesTwoHundredRecordLinesAtMost) {
   ASSERT_EQ(records.size(), 200u);
   EXPECT_EQ(records[199].sequence, 199);
   EXPECT_STREQ(records[199].text1, "199");
+}
+
+TEST(PointListFormatTest, SkippedRecordLinesAreCountedAndTheLinesAfterThemKept) {
+  const std::string texts[] = {"#a\n#b\r\n#c", "x\n#a\n\n#b\nx #\n#c\n#d\n",
+                               "#a\n#b\xFF\n\xFF#c\n", std::string("#a\n#b\0#c\n", 9)};
+  for (const std::string& text : texts) {
+    const std::vector<InputPointRecord> all = ParseText(text);
+    for (std::size_t skip = 0; skip <= all.size() + 1; ++skip) {
+      std::vector<InputPointRecord> slots(2);
+      PointListParser parser(slots, static_cast<int>(skip));
+      if (parser.Feed(text)) parser.Finish();
+      const std::size_t seen = std::min(all.size(), skip + slots.size());
+      EXPECT_EQ(parser.Count(), static_cast<int>(seen)) << text << " skipping " << skip;
+      for (std::size_t i = skip; i < seen; ++i) EXPECT_EQ(slots[i - skip], all[i]) << text;
+    }
+  }
 }
 
 }  // namespace
