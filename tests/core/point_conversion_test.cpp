@@ -6,9 +6,7 @@
 #include "core/datum_shift.h"
 #include "core/point_conversion.h"
 #include "output/point_encodings.h"
-#include "tests/fakes/fake_clock.h"
-#include "tests/fakes/fake_file_system.h"
-#include "tests/fakes/recording_message_box.h"
+#include "tests/fakes/fake_conversion_desk.h"
 
 namespace pinmover {
 namespace {
@@ -51,7 +49,7 @@ class CollectedReports : public ImportReportSink {
   std::vector<ImportReport> reports;
 };
 
-class PointConversionTest : public ::testing::Test {
+class PointConversionTest : public ::testing::Test, protected testing::FakeConversionDesk {
  protected:
   ConversionResult Convert(const std::string& input, bool split = false,
                            Datum datum = Datum::Wgs84) {
@@ -67,14 +65,7 @@ class PointConversionTest : public ::testing::Test {
     return ConvertPoints(formats, image, request, messages, runBoxes, &reports);
   }
 
-  testing::FakeFileSystem files;
-  testing::FakeClock clock;
-  testing::RecordingMessageBox appBoxes;
   testing::RecordingMessageBox runBoxes;
-  ApplicationMessages messages{appBoxes, "pinmover"};
-  PointListReader reader{files, messages};
-  PointImage image{files, clock, messages};
-  PointFormats formats{files, reader};
   CollectedReports reports;
   std::vector<std::uint64_t> asked;
 };
@@ -120,7 +111,7 @@ TEST_F(PointConversionTest, ANumberedFileThatCannotBeWrittenStopsTheRest) {
   EXPECT_EQ(result.outcome, ConversionOutcome::WriteRefused);
   ASSERT_EQ(result.written.size(), 1u);
   EXPECT_FALSE(files.files.contains("tour-3.pnt"));
-  EXPECT_EQ(appBoxes.shown.size(), 1u) << "the image told why";
+  EXPECT_EQ(boxes.shown.size(), 1u) << "the image told why";
 }
 
 TEST_F(PointConversionTest, CoordinatesAreWrittenInTheChosenDatum) {
@@ -172,14 +163,14 @@ TEST_F(PointConversionTest, ListsThatCannotBeTakenAreToldAndWriteNothing) {
   };
   for (const auto& c : cases) {
     runBoxes.shown.clear();
-    appBoxes.shown.clear();
+    boxes.shown.clear();
     ConversionResult result = Convert(c.input);
     EXPECT_NE(result.outcome, ConversionOutcome::Converted) << c.input;
     ASSERT_EQ(runBoxes.shown.size(), 1u) << c.input;
     EXPECT_EQ(runBoxes.shown[0].text.rfind(c.runMessage, 0), 0u) << runBoxes.shown[0].text;
     EXPECT_EQ(runBoxes.shown[0].caption, "ERROR");
     std::vector<std::string> app;
-    for (const auto& shown : appBoxes.shown) app.push_back(shown.text);
+    for (const auto& shown : boxes.shown) app.push_back(shown.text);
     EXPECT_EQ(app, c.appMessages) << c.input;
   }
   EXPECT_FALSE(files.files.contains("tour.pnt"));

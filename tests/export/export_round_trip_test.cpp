@@ -11,9 +11,7 @@
 #include "output/point_file_inspection.h"
 #include "platform/text_encoding.h"
 #include "tests/export/exported_document_reader.h"
-#include "tests/fakes/fake_clock.h"
-#include "tests/fakes/fake_file_system.h"
-#include "tests/fakes/recording_message_box.h"
+#include "tests/fakes/fake_conversion_desk.h"
 #include "tests/formats/format_test_files.h"
 
 namespace pinmover {
@@ -27,7 +25,7 @@ bool OverJapan(const InspectedPoint& point) {
   return latitude > 20 && latitude < 46 && longitude > 122 && longitude < 154;
 }
 
-class ExportRoundTrip : public ::testing::Test {
+class ExportRoundTrip : public ::testing::Test, protected testing::FakeConversionDesk {
  protected:
   PointFileInspection Convert(const std::string& input, const std::string& output, Datum datum,
                               int icon = 1, int voice = 0) {
@@ -44,13 +42,6 @@ class ExportRoundTrip : public ::testing::Test {
                             file.size());
   }
 
-  testing::FakeFileSystem files;
-  testing::FakeClock clock;
-  testing::RecordingMessageBox boxes;
-  ApplicationMessages messages{boxes, "pinmover"};
-  PointListReader reader{files, messages};
-  PointImage image{files, clock, messages};
-  PointFormats formats{files, reader};
 };
 
 // Every import fixture that holds points, made into a point file, exported in every format and
