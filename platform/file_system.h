@@ -16,6 +16,9 @@ class InputFile {
   virtual std::uint64_t Length() = 0;
   // Fills as much of buffer as the file still holds; 0 only at the end. Throws FileError.
   virtual std::size_t Read(std::span<char> buffer) = 0;
+  // The next Read starts at offset from the file's start; past the end it reads nothing.
+  // Throws FileError.
+  virtual void Seek(std::uint64_t offset) = 0;
   virtual void Close() = 0;
 };
 

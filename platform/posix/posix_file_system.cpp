@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <limits>
 #include <random>
 #include <utility>
 
@@ -93,6 +94,13 @@ class PosixInputFile : public InputFile {
       filled += static_cast<std::size_t>(got);
     }
     return filled;
+  }
+
+  void Seek(std::uint64_t offset) override {
+    if (offset > static_cast<std::uint64_t>(std::numeric_limits<off_t>::max()) ||
+        ::lseek(fd_.Get(), static_cast<off_t>(offset), SEEK_SET) < 0) {
+      throw FileError(FileErrorCause::BadSeek);
+    }
   }
 
   void Close() override {

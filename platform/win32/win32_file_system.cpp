@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cwchar>
 #include <random>
 #include <utility>
@@ -68,6 +69,15 @@ class Win32InputFile : public InputFile {
       filled += got;
     }
     return filled;
+  }
+
+  void Seek(std::uint64_t offset) override {
+    LARGE_INTEGER distance{};
+    distance.QuadPart = static_cast<LONGLONG>(offset);
+    if (offset > static_cast<std::uint64_t>(INT64_MAX) ||
+        !::SetFilePointerEx(file_.Get(), distance, nullptr, FILE_BEGIN)) {
+      throw FileError(FileErrorCause::BadSeek);
+    }
   }
 
   void Close() override {

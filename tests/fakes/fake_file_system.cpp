@@ -31,6 +31,10 @@ class FakeInputFile : public InputFile {
     return count;
   }
 
+  void Seek(std::uint64_t offset) override {
+    position_ = static_cast<std::size_t>(std::min<std::uint64_t>(offset, content_.size()));
+  }
+
   void Close() override {
     open_ = false;
     --disk_.openFiles;

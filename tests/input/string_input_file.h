@@ -25,6 +25,9 @@ class StringInputFile : public InputFile {
     bytesRead += count;
     return count;
   }
+  void Seek(std::uint64_t offset) override {
+    bytesRead = static_cast<std::size_t>(std::min<std::uint64_t>(offset, content_.size()));
+  }
   void Close() override {}
 
   std::size_t bytesRead = 0;
