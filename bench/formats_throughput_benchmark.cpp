@@ -10,8 +10,8 @@
 #include <string_view>
 
 #include "bench/benchmark_files.h"
-#include "formats/csv_format.h"
-#include "formats/geojson_format.h"
+#include "formats/csv/csv_reader.h"
+#include "formats/geojson/geojson_reader.h"
 #include "platform/system_services.h"
 
 namespace pinmover {

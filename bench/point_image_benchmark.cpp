@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "output/point_image.h"
+#include "unitfile/point_image.h"
 #include "platform/console_message_box.h"
 #include "platform/system_services.h"
 #include "platform/text_encoding.h"

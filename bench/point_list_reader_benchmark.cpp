@@ -4,7 +4,7 @@
 #include <string>
 
 #include "bench/benchmark_files.h"
-#include "input/point_list_reader.h"
+#include "formats/pmf/point_list_reader.h"
 #include "platform/system_services.h"
 
 namespace pinmover {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/unit_name.h"
+#include "engine/unit_name.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <ostream>
 #include <string>
 
-#include "core/conversion_settings.h"
+#include "engine/conversion_settings.h"
 
 namespace pinmover {
 

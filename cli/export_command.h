@@ -3,7 +3,7 @@
 #include <ostream>
 #include <string>
 
-#include "core/conversion_settings.h"
+#include "engine/conversion_settings.h"
 
 namespace pinmover {
 

@@ -1,6 +1,6 @@
 #include "cli/path_argument.h"
 
-#include "cli/utf8_text.h"
+#include "text/utf8_literal.h"
 #include "platform/text_encoding.h"
 
 namespace pinmover {

@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "platform/message_box.h"
+#include "ui/dialog/application_messages.h"
 
 namespace pinmover {
 

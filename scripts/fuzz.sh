@@ -44,7 +44,7 @@ if [[ ${1:-} == --coverage ]]; then
   done
   llvm-profdata merge -o "$coverage/all.profdata" "$coverage"/*.profraw
   llvm-cov report "${binaries[@]:1}" -instr-profile="$coverage/all.profdata" \
-    input/*.cpp output/*.cpp formats/*.cpp core/*.cpp
+    $(git ls-files "text/*.cpp" "unitfile/*.cpp" "formats/*.cpp" "engine/*.cpp")
   exit
 fi
 

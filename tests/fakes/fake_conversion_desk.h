@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/point_formats.h"
-#include "input/point_list_reader.h"
-#include "output/point_image.h"
+#include "formats/point_formats.h"
+#include "formats/pmf/point_list_reader.h"
+#include "unitfile/point_image.h"
 #include "tests/fakes/fake_clock.h"
 #include "tests/fakes/fake_file_system.h"
 #include "tests/fakes/recording_message_box.h"

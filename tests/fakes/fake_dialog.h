@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/converter_dialog.h"
+#include "ui/dialog/converter_dialog.h"
 #include "tests/fakes/fake_clock.h"
 #include "tests/fakes/fake_dialog_controls.h"
 #include "tests/fakes/fake_file_system.h"

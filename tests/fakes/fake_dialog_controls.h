@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/dialog_controls.h"
+#include "ui/dialog/dialog_controls.h"
 #include "tests/fakes/recording_message_box.h"
 
 namespace pinmover::testing {

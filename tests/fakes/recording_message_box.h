@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/message_box.h"
+#include "ui/dialog/application_messages.h"
 
 namespace pinmover::testing {
 

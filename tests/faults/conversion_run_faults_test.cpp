@@ -11,8 +11,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "core/converter_dialog.h"
-#include "core/raised_error_report.h"
+#include "ui/dialog/converter_dialog.h"
+#include "ui/dialog/raised_error_report.h"
 #include "platform/system_services.h"
 #include "tests/fakes/fake_clock.h"
 #include "tests/fakes/fake_dialog_controls.h"

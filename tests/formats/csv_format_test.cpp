@@ -1,4 +1,4 @@
-#include "formats/csv_format.h"
+#include "formats/csv/csv_reader.h"
 
 #include <gtest/gtest.h>
 

@@ -7,9 +7,9 @@
 #include <iterator>
 #include <string>
 
-#include "cli/utf8_text.h"
+#include "text/utf8_literal.h"
 #include "formats/point_format.h"
-#include "formats/utf8_text.h"
+#include "text/utf8.h"
 #include "tests/fakes/fake_file_system.h"
 #include "tests/fakes/recording_point_sink.h"
 

@@ -1,4 +1,4 @@
-#include "formats/geojson_format.h"
+#include "formats/geojson/geojson_reader.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "formats/gpx_format.h"
-#include "formats/kml_format.h"
+#include "formats/gpx/gpx_reader.h"
+#include "formats/kml/kml_reader.h"
 #include "tests/formats/format_test_files.h"
 
 namespace pinmover {

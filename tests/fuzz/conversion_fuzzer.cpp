@@ -7,14 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "core/raised_error_report.h"
-#include "core/voice_guidance_table.h"
-#include "output/point_encodings.h"
-#include "output/point_file_inspection.h"
-#include "output/point_image_record.h"
+#include "ui/dialog/raised_error_report.h"
+#include "unitfile/voice_guidance_table.h"
+#include "unitfile/point_encodings.h"
+#include "unitfile/point_file_inspection.h"
+#include "unitfile/point_file_layout.h"
 #include "tests/fakes/fake_dialog.h"
 #include "tests/fuzz/fuzz_check.h"
-#include "tests/input/reference_point_list.h"
+#include "tests/formats/pmf/reference_point_list.h"
 
 namespace {
 

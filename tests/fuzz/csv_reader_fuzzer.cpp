@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <string>
 
-#include "formats/csv_format.h"
-#include "formats/csv_record_splitter.h"
-#include "formats/utf8_text.h"
+#include "formats/csv/csv_reader.h"
+#include "formats/csv/csv_record_splitter.h"
+#include "text/utf8.h"
 #include "tests/fakes/fake_file_system.h"
 #include "tests/fakes/recording_point_sink.h"
 #include "tests/fuzz/delivered_points_check.h"

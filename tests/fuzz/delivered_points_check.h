@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "formats/utf8_text.h"
+#include "text/utf8.h"
 #include "tests/fakes/recording_point_sink.h"
 #include "tests/fuzz/fuzz_check.h"
 

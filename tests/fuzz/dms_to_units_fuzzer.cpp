@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "output/point_encodings.h"
+#include "unitfile/point_encodings.h"
 #include "tests/fuzz/fuzz_check.h"
 
 namespace {

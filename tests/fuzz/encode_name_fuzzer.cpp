@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "output/point_encodings.h"
-#include "output/point_image.h"
-#include "output/point_image_record.h"
+#include "unitfile/point_encodings.h"
+#include "unitfile/point_image.h"
+#include "unitfile/point_file_layout.h"
 #include "tests/fakes/fake_clock.h"
 #include "tests/fakes/fake_file_system.h"
 #include "tests/fakes/recording_message_box.h"

@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <string>
 
-#include "formats/geojson_features.h"
-#include "formats/geojson_format.h"
-#include "formats/utf8_text.h"
+#include "formats/geojson/geojson_features.h"
+#include "formats/geojson/geojson_reader.h"
+#include "text/utf8.h"
 #include "tests/fakes/fake_file_system.h"
 #include "tests/fakes/recording_point_sink.h"
 #include "tests/fuzz/delivered_points_check.h"

@@ -6,9 +6,9 @@
 #include <cstring>
 #include <string>
 
-#include "core/import_pipeline.h"
-#include "core/unit_name.h"
-#include "output/point_encodings.h"
+#include "engine/import_pipeline.h"
+#include "engine/unit_name.h"
+#include "unitfile/point_encodings.h"
 #include "tests/fuzz/fuzz_check.h"
 
 using namespace pinmover;

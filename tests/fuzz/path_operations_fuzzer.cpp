@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/path_operations.h"
+#include "text/path_operations.h"
 #include "tests/fakes/fake_dialog.h"
 #include "tests/fuzz/fuzz_check.h"
 

@@ -6,12 +6,12 @@
 #include <cstring>
 #include <string>
 
-#include "core/point_export.h"
-#include "formats/csv_format.h"
-#include "formats/geojson_format.h"
-#include "formats/gpx_format.h"
-#include "formats/kml_format.h"
-#include "output/point_image_record.h"
+#include "engine/point_export.h"
+#include "formats/csv/csv_reader.h"
+#include "formats/geojson/geojson_reader.h"
+#include "formats/gpx/gpx_reader.h"
+#include "formats/kml/kml_reader.h"
+#include "unitfile/point_file_layout.h"
 #include "tests/fakes/fake_file_system.h"
 #include "tests/fakes/recording_message_box.h"
 #include "tests/fakes/recording_point_sink.h"

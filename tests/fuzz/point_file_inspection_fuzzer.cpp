@@ -6,9 +6,9 @@
 #include <cstring>
 #include <vector>
 
-#include "output/point_file_inspection.h"
-#include "output/point_image.h"
-#include "output/point_image_record.h"
+#include "unitfile/point_file_inspection.h"
+#include "unitfile/point_image.h"
+#include "unitfile/point_file_layout.h"
 #include "tests/fuzz/fuzz_check.h"
 
 using namespace pinmover;

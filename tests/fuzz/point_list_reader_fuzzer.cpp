@@ -7,12 +7,12 @@
 #include <type_traits>
 #include <vector>
 
-#include "input/point_list_reader.h"
+#include "formats/pmf/point_list_reader.h"
 #include "tests/fakes/fake_file_system.h"
 #include "tests/fakes/recording_message_box.h"
 #include "tests/fuzz/fuzz_check.h"
-#include "tests/input/reference_point_list.h"
-#include "tests/input/string_input_file.h"
+#include "tests/formats/pmf/reference_point_list.h"
+#include "tests/fakes/string_input_file.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <string_view>
 #include <vector>
 
-#include "core/jis_x0208.h"
-#include "core/unit_name.h"
-#include "core/utf8_code_points.h"
-#include "output/point_encodings.h"
+#include "unitfile/jis_x0208.h"
+#include "engine/unit_name.h"
+#include "text/utf8_code_points.h"
+#include "unitfile/point_encodings.h"
 #include "platform/text_encoding.h"
 #include "tests/fuzz/fuzz_check.h"
 

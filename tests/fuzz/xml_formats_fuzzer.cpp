@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "formats/gpx_format.h"
-#include "formats/kml_format.h"
+#include "formats/gpx/gpx_reader.h"
+#include "formats/kml/kml_reader.h"
 #include "tests/fakes/fake_file_system.h"
 #include "tests/fuzz/fuzz_check.h"
 

@@ -2,11 +2,11 @@
 
 #include <windows.h>
 
-#include "core/point_conversion.h"
-#include "core/voice_guidance_table.h"
-#include "input/point_list_reader.h"
-#include "output/point_image.h"
-#include "output/point_image_record.h"
+#include "engine/point_conversion.h"
+#include "unitfile/voice_guidance_table.h"
+#include "formats/pmf/point_list_reader.h"
+#include "unitfile/point_image.h"
+#include "unitfile/point_file_layout.h"
 #include "platform/system_services.h"
 #include "platform/win32/wide_text.h"
 #include "tests/fakes/fake_clock.h"

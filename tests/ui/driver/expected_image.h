@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "core/conversion_settings.h"
+#include "engine/conversion_settings.h"
 
 namespace pinmover::testing {
 

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "output/file_error_texts.h"
+#include "wording/file_error_texts.h"
 #include "platform/win32/wide_text.h"
 #include "tests/ui/driver/expected_image.h"
 #include "tests/ui/driver/program_under_test.h"

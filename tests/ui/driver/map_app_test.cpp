@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "output/point_file_inspection.h"
+#include "unitfile/point_file_inspection.h"
 #include "tests/ui/driver/expected_image.h"
 #include "tests/ui/driver/program_under_test.h"
 #include "tests/ui/driver/ui_test.h"

@@ -1,0 +1,232 @@
+#include "engine/unit_name.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <iterator>
+#include <optional>
+#include <vector>
+
+#include "unitfile/jis_x0208.h"
+#include "text/utf8_code_points.h"
+#include "unitfile/point_encodings.h"
+#include "unitfile/point_file_inspection.h"
+#include "platform/text_encoding.h"
+
+namespace pinmover {
+
+namespace {
+
+// 〓 as bytes: the fuzz build compiles narrow literals as UTF-8.
+constexpr std::string_view missingMark = "\x81\xAC";
+constexpr std::u8string_view invalidBytesShownAs = u8"\uFFFD";
+
+constexpr char32_t ideographicSpace = 0x3000;
+constexpr char32_t lineSeparator = 0x2028;
+constexpr char32_t paragraphSeparator = 0x2029;
+constexpr char32_t combiningVoicedMark = 0x3099;
+constexpr char32_t combiningSemiVoicedMark = 0x309A;
+constexpr char32_t spacingVoicedMark = 0x309B;
+constexpr char32_t firstHalfWidthKatakana = 0xFF61;
+constexpr char32_t lastHalfWidthKatakana = 0xFF9F;
+constexpr char32_t halfWidthVoicedMark = 0xFF9E;
+constexpr char32_t halfWidthSemiVoicedMark = 0xFF9F;
+constexpr std::uint8_t firstHalfWidthKatakanaByte = 0xA1;
+constexpr std::uint8_t halfWidthVoicedMarkByte = 0xDE;
+constexpr std::uint8_t halfWidthSemiVoicedMarkByte = 0xDF;
+
+// Code points that other systems give JIS X 0208 characters, mapped to the ones code page 932
+// takes on Windows. glibc takes both of most pairs and Windows only its own, so deciding these
+// here makes the same name the same bytes on both. glibc turns ¥ and ‾ into the ASCII
+// backslash and tilde, Windows into nothing; JIS X 0208 has them full-width.
+struct Alternative {
+  char32_t given;
+  char32_t converted;
+};
+constexpr std::array<Alternative, 9> alternatives = {{
+    {0x301C, 0xFF5E},  // 〜
+    {0x2212, 0xFF0D},  // −
+    {0x2016, 0x2225},  // ‖
+    {0x2014, 0x2015},  // ―
+    {0x00A2, 0xFFE0},  // ¢
+    {0x00A3, 0xFFE1},  // £
+    {0x00AC, 0xFFE2},  // ¬
+    {0x00A5, 0xFFE5},  // ¥
+    {0x203E, 0xFFE3},  // ‾
+}};
+
+char32_t ConvertedCodePoint(char32_t given) {
+  const auto* found = std::find_if(alternatives.begin(), alternatives.end(),
+                                   [&](const Alternative& a) { return a.given == given; });
+  return found == alternatives.end() ? given : found->converted;
+}
+
+bool IsControl(char32_t c) {
+  return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == lineSeparator || c == paragraphSeparator;
+}
+
+bool IsCombiningMark(char32_t c) {
+  return c == combiningVoicedMark || c == combiningSemiVoicedMark;
+}
+
+bool IsHalfWidthKatakana(char32_t c) {
+  return c >= firstHalfWidthKatakana && c <= lastHalfWidthKatakana;
+}
+
+// The row of は, ひ, ふ, へ, ほ: each plain kana is followed by its voiced and semi-voiced form.
+bool IsHaRow(char32_t hiragana) {
+  return hiragana >= 0x306F && hiragana <= 0x307B && (hiragana - 0x306F) % 3 == 0;
+}
+
+// か to ち and つ, て, と: each plain kana is followed by its voiced form.
+bool TakesVoicedMark(char32_t hiragana) {
+  return (hiragana >= 0x304B && hiragana <= 0x3061 && hiragana % 2 == 1) ||
+         (hiragana >= 0x3064 && hiragana <= 0x3068 && hiragana % 2 == 0) || IsHaRow(hiragana);
+}
+
+// The composed kana, when JIS X 0208 has it (ゔ and ヷ to ヺ it has not).
+std::optional<char32_t> ComposedKana(char32_t base, char32_t mark) {
+  constexpr char32_t katakanaOffset = 0x60;
+  const bool katakana = base >= 0x30A1 && base <= 0x30F6;
+  const char32_t hiragana = katakana ? base - katakanaOffset : base;
+  if (mark == combiningSemiVoicedMark) {
+    if (IsHaRow(hiragana)) return base + 2;
+    return std::nullopt;
+  }
+  if (TakesVoicedMark(hiragana) || base == 0x309D || base == 0x30FD) return base + 1;  // ゝ ヽ
+  if (base == 0x30A6) return 0x30F4;                                                   // ウ
+  return std::nullopt;
+}
+
+std::uint8_t HalfWidthMarkByte(const DecodedCodePoint& next) {
+  if (next.codePoint == halfWidthVoicedMark || next.codePoint == combiningVoicedMark) {
+    return halfWidthVoicedMarkByte;
+  }
+  if (next.codePoint == halfWidthSemiVoicedMark || next.codePoint == combiningSemiVoicedMark) {
+    return halfWidthSemiVoicedMarkByte;
+  }
+  return 0;
+}
+
+bool IsUnitCharacter(std::string_view sjis) {
+  if (sjis.size() == 1) return static_cast<unsigned char>(sjis[0]) < 0x80;
+  return sjis.size() == 2 &&
+         IsJisX0208Sjis(static_cast<std::uint8_t>(sjis[0]), static_cast<std::uint8_t>(sjis[1]));
+}
+
+struct NameCharacter {
+  std::string sjis;
+  std::string_view missing;  // UTF-8, what became 〓; empty when the character converted
+  bool blank = false;
+  bool fromControl = false;
+};
+
+// Reads a name one unit character at a time: a kana with its mark and a CR LF pair are one.
+class NameCharacters {
+ public:
+  explicit NameCharacters(std::string_view utf8) : text_(utf8) {}
+
+  bool AtEnd() const { return offset_ >= text_.size(); }
+
+  NameCharacter Next() {
+    const std::size_t start = offset_;
+    const DecodedCodePoint first = Take();
+    if (!first.valid) {
+      return {std::string(missingMark),
+              {reinterpret_cast<const char*>(invalidBytesShownAs.data()),
+               invalidBytesShownAs.size()}};
+    }
+    const char32_t c = first.codePoint;
+    const DecodedCodePoint next = Peek();
+    if (IsControl(c)) {
+      if (c == '\r' && next.codePoint == '\n') Take();  // one line break, one space
+      return {" ", {}, true, true};
+    }
+    if (IsHalfWidthKatakana(c)) return {WidenedKatakana(c, next), {}};
+    char32_t shown = c;
+    if (IsCombiningMark(next.codePoint)) {
+      if (auto composed = ComposedKana(c, next.codePoint)) {
+        shown = *composed;
+        Take();
+      }
+    } else if (IsCombiningMark(c)) {
+      shown = c - combiningVoicedMark + spacingVoicedMark;  // a mark with nothing to merge into
+    }
+    NameCharacter character =
+        Converted(ConvertedCodePoint(shown), text_.substr(start, offset_ - start));
+    character.blank = c == ' ' || c == ideographicSpace;
+    return character;
+  }
+
+ private:
+  DecodedCodePoint Take() {
+    const DecodedCodePoint taken = DecodeUtf8At(text_, offset_);
+    offset_ += taken.length;
+    return taken;
+  }
+
+  DecodedCodePoint Peek() const {
+    return AtEnd() ? DecodedCodePoint{} : DecodeUtf8At(text_, offset_);
+  }
+
+  // The full-width kana that the point image makes of a half-width one, with its mark merged.
+  std::string WidenedKatakana(char32_t c, const DecodedCodePoint& next) {
+    const std::uint8_t mark = HalfWidthMarkByte(next);
+    const std::array<char, 2> bytes = {
+        static_cast<char>(c - firstHalfWidthKatakana + firstHalfWidthKatakanaByte),
+        static_cast<char>(mark)};
+    std::array<std::uint8_t, 4> units{};
+    if (EncodeName({bytes.data(), bytes.size()}, units) == 2 && mark != 0) Take();
+    const auto [first, second] = JisPairToSjis(units[0], units[1]);
+    return {static_cast<char>(first), static_cast<char>(second)};
+  }
+
+  static NameCharacter Converted(char32_t codePoint, std::string_view original) {
+    std::string utf8;
+    AppendUtf8(utf8, codePoint);
+    std::optional<std::string> sjis = Utf8ToSjis(utf8);
+    if (!sjis || !IsUnitCharacter(*sjis)) return {std::string(missingMark), original};
+    return {std::move(*sjis), {}};
+  }
+
+  std::string_view text_;
+  std::size_t offset_ = 0;
+};
+
+}  // namespace
+
+UnitName MakeUnitName(std::string_view utf8Name) {
+  constexpr auto limit = static_cast<std::size_t>(maxNameCharacters);
+  UnitName name;
+  std::vector<NameCharacter> kept;
+  // Blanks count only once something follows them; past the limit they cannot matter.
+  std::vector<NameCharacter> blanks;
+  NameCharacters characters(utf8Name);
+  while (!characters.AtEnd()) {
+    NameCharacter character = characters.Next();
+    if (character.blank) {
+      if (!kept.empty() && kept.size() + blanks.size() < limit) {
+        blanks.push_back(std::move(character));
+      }
+      continue;
+    }
+    if (kept.size() + blanks.size() >= limit) {
+      name.cut = true;
+      break;
+    }
+    std::move(blanks.begin(), blanks.end(), std::back_inserter(kept));
+    blanks.clear();
+    kept.push_back(std::move(character));
+  }
+  for (const NameCharacter& character : kept) {
+    name.sjis += character.sjis;
+    name.controlsReplaced = name.controlsReplaced || character.fromControl;
+    // UTF-8 matches only at character boundaries, so a search finds whole characters.
+    if (!character.missing.empty() && name.missing.find(character.missing) == std::string::npos) {
+      name.missing += character.missing;
+    }
+  }
+  return name;
+}
+
+}  // namespace pinmover

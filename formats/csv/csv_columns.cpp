@@ -1,0 +1,59 @@
+#include "formats/csv/csv_columns.h"
+
+#include <algorithm>
+#include <string>
+
+namespace pinmover {
+
+namespace {
+
+struct ColumnName {
+  std::u8string_view name;  // lower case
+  CsvColumn column;
+};
+
+constexpr ColumnName columnNames[] = {
+    {u8"name", CsvColumn::Name},           {u8"名前", CsvColumn::Name},
+    {u8"名称", CsvColumn::Name},           {u8"title", CsvColumn::Name},
+    {u8"タイトル", CsvColumn::Name},       {u8"lat", CsvColumn::Latitude},
+    {u8"latitude", CsvColumn::Latitude},   {u8"緯度", CsvColumn::Latitude},
+    {u8"lon", CsvColumn::Longitude},       {u8"lng", CsvColumn::Longitude},
+    {u8"long", CsvColumn::Longitude},      {u8"longitude", CsvColumn::Longitude},
+    {u8"経度", CsvColumn::Longitude},
+};
+
+constexpr std::string_view ideographicSpace = "\xE3\x80\x80";
+
+std::string_view AsBytes(std::u8string_view text) {
+  return {reinterpret_cast<const char*>(text.data()), text.size()};
+}
+
+}  // namespace
+
+std::string_view TrimBlanks(std::string_view utf8) {
+  for (;;) {
+    if (!utf8.empty() && (utf8.front() == ' ' || utf8.front() == '\t')) {
+      utf8.remove_prefix(1);
+    } else if (utf8.starts_with(ideographicSpace)) {
+      utf8.remove_prefix(ideographicSpace.size());
+    } else if (!utf8.empty() && (utf8.back() == ' ' || utf8.back() == '\t')) {
+      utf8.remove_suffix(1);
+    } else if (utf8.ends_with(ideographicSpace)) {
+      utf8.remove_suffix(ideographicSpace.size());
+    } else {
+      return utf8;
+    }
+  }
+}
+
+CsvColumn ColumnNamed(std::string_view utf8Header) {
+  std::string header(TrimBlanks(utf8Header));
+  std::transform(header.begin(), header.end(), header.begin(),
+                 [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+  for (const ColumnName& known : columnNames) {
+    if (header == AsBytes(known.name)) return known.column;
+  }
+  return CsvColumn::Other;
+}
+
+}  // namespace pinmover

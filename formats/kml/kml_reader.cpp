@@ -1,0 +1,107 @@
+#include "formats/kml/kml_reader.h"
+
+#include <optional>
+
+#include "text/bounded_text.h"
+#include "text/decimal_degrees.h"
+#include "formats/xml/xml_document.h"
+
+namespace pinmover {
+
+namespace {
+
+struct Position {
+  double latitude = 0;
+  double longitude = 0;
+};
+
+// "lon,lat[,alt]", blanks around each number allowed.
+std::optional<Position> ParseCoordinates(std::string_view text) {
+  const std::size_t firstComma = text.find(',');
+  if (firstComma == std::string_view::npos) return std::nullopt;
+  std::string_view rest = text.substr(firstComma + 1);
+  const std::size_t secondComma = rest.find(',');
+  std::optional<double> longitude = ParseDecimalDegrees(text.substr(0, firstComma));
+  std::optional<double> latitude = ParseDecimalDegrees(rest.substr(0, secondComma));
+  if (secondComma != std::string_view::npos &&
+      !ParseDecimalDegrees(rest.substr(secondComma + 1))) {
+    return std::nullopt;
+  }
+  if (!longitude || !latitude) return std::nullopt;
+  return Position{*latitude, *longitude};
+}
+
+class PlacemarkCollector : public XmlHandler {
+ public:
+  explicit PlacemarkCollector(PointSink& sink) : sink_(sink) {}
+
+  void StartElement(std::string_view localName, const XmlAttributes&) override {
+    ++depth_;
+    if (placemarkDepth_ == 0) {
+      if (localName == "Placemark") StartPlacemark();
+      return;
+    }
+    if (localName == "name" && depth_ == placemarkDepth_ + 1) {
+      inName_ = true;
+    } else if (localName == "Point" && !pointSeen_) {
+      pointSeen_ = true;
+      pointDepth_ = depth_;
+    } else if (localName == "coordinates" && pointDepth_ != 0 && depth_ == pointDepth_ + 1) {
+      inCoordinates_ = true;
+    }
+  }
+
+  void EndElement(std::string_view) override {
+    if (placemarkDepth_ != 0) {
+      if (depth_ == placemarkDepth_ + 1) inName_ = false;
+      if (depth_ == pointDepth_ + 1) inCoordinates_ = false;
+      if (depth_ == pointDepth_) pointDepth_ = 0;
+      if (depth_ == placemarkDepth_) EndPlacemark();
+    }
+    --depth_;
+  }
+
+  void Text(std::string_view utf8) override {
+    if (inName_) AppendBounded(name_, utf8);
+    if (inCoordinates_) AppendBounded(coordinates_, utf8);
+  }
+
+ private:
+  void StartPlacemark() {
+    placemarkDepth_ = depth_;
+    pointSeen_ = false;
+    pointDepth_ = 0;
+    name_.clear();
+    coordinates_.clear();
+  }
+
+  void EndPlacemark() {
+    placemarkDepth_ = 0;
+    if (!pointSeen_) {
+      sink_.Skip(SkippedItem{SkipReason::NoPointGeometry, 0, name_});
+    } else if (std::optional<Position> position = ParseCoordinates(coordinates_)) {
+      sink_.Add(MapPoint{name_, position->latitude, position->longitude, 0});
+    } else {
+      sink_.Skip(SkippedItem{SkipReason::UnreadableCoordinates, 0, name_});
+    }
+  }
+
+  PointSink& sink_;
+  int depth_ = 0;
+  int placemarkDepth_ = 0;  // 0 outside a placemark
+  bool pointSeen_ = false;
+  int pointDepth_ = 0;  // 0 outside the placemark's point
+  bool inName_ = false;
+  bool inCoordinates_ = false;
+  std::string name_;
+  std::string coordinates_;
+};
+
+}  // namespace
+
+ReadResult KmlFormat::Read(const std::string& path, PointSink& sink) {
+  PlacemarkCollector collector(sink);
+  return ReadXmlDocument(files_, path, collector);
+}
+
+}  // namespace pinmover

@@ -1,0 +1,138 @@
+#include "ui/dialog/converter_dialog.h"
+
+#include "wording/conversion_messages.h"
+#include "text/path_operations.h"
+#include "engine/point_conversion.h"
+#include "unitfile/voice_guidance_table.h"
+
+namespace pinmover {
+
+ConverterDialog::ConverterDialog(DialogControls& controls, FileSystem& files, Clock& clock,
+                                 ApplicationMessages& messages)
+    : reader(files, messages),
+      image(files, clock, messages),
+      formats(files, reader),
+      controls_(controls),
+      messages_(messages) {}
+
+void ConverterDialog::TakePaths() {
+  inputPath = controls_.FieldText(DialogField::InputPath);
+  outputPath = controls_.FieldText(DialogField::OutputPath);
+}
+
+void ConverterDialog::ShowPaths() {
+  controls_.SetFieldText(DialogField::InputPath, inputPath);
+  controls_.SetFieldText(DialogField::OutputPath, outputPath);
+}
+
+void ConverterDialog::FocusAndSelect(DialogField field) {
+  controls_.SetFocus(field);
+  controls_.SelectAll(field);
+}
+
+std::string ConverterDialog::FolderOf(const std::string& path) {
+  PathParts parts = SplitPath(path);
+  std::string folder = JoinPath(parts.drive, parts.directory, "", "");
+  // A file dialog cannot start in a longer folder; it opens in its own default place instead.
+  if (folder.size() > maxFolderBytes) folder.clear();
+  return folder;
+}
+
+void ConverterDialog::DeriveOutputPath(const std::string& sourcePath) {
+  PathParts parts = SplitPath(sourcePath);
+  outputPath = JoinPath(parts.drive, parts.directory, parts.baseName, outputExtension);
+  inputFolder = FolderOf(sourcePath);
+  outputFolder = inputFolder;
+}
+
+void ConverterDialog::ChooseDatum(Datum chosen) {
+  datum = chosen;
+  controls_.CheckDatum(datum);
+  controls_.SetCaption(DialogCaption::DatumStatus, datum == Datum::Tokyo
+                                                       ? "測地系: 日本測地系 (Tokyo)"
+                                                       : "測地系: 世界測地系 (WGS84)");
+}
+
+bool ConverterDialog::AskToWriteAll(std::uint64_t pointCount) {
+  return controls_.Show(WriteAllQuestion(pointCount, outputPath), productName,
+                        message_style::yesNo | message_style::iconQuestion) ==
+         message_answer::yes;
+}
+
+void ConverterDialog::ShowReports(const ReportListing& reports) {
+  if (!reports.Empty()) {
+    controls_.Show(reports.Text(), productName, message_style::ok | message_style::iconInformation);
+  }
+}
+
+std::optional<std::uint16_t> ConverterDialog::ChosenVoiceCode() {
+  int selection = controls_.VoiceSelection();
+  if (selection < 0 || selection >= static_cast<int>(voiceGuidanceTable.size())) {
+    // Text typed into the voice field counts when it names an entry of the list.
+    std::optional<int> typed = FindVoiceEntry(controls_.FieldText(DialogField::Voice));
+    if (!typed) {
+      FocusAndSelect(DialogField::Voice);
+      return std::nullopt;
+    }
+    selection = *typed;
+  }
+  return voiceGuidanceTable[static_cast<std::size_t>(selection)].code;
+}
+
+std::optional<int> ConverterDialog::ChosenIconPosition() {
+  std::optional<int> position = controls_.IconPosition();
+  if (!position || *position < minIcon || *position > maxIcon) {
+    FocusAndSelect(DialogField::IconNumber);
+    return std::nullopt;
+  }
+  return position;
+}
+
+void ConverterDialog::ConversionRun() {
+  TakePaths();
+  if (!formats.ForPath(inputPath)) {
+    controls_.NavigateTo(DialogField::InputPath);
+    return;
+  }
+  if (!ExtensionMatches(outputPath, outputExtension)) {
+    DeriveOutputPath(inputPath);
+    ShowPaths();
+    FocusAndSelect(DialogField::OutputPath);
+    return;
+  }
+  std::optional<std::uint16_t> voiceCode = ChosenVoiceCode();
+  if (!voiceCode) return;
+  std::optional<int> iconPosition = ChosenIconPosition();
+  if (!iconPosition) return;
+
+  ConversionRequest request;
+  request.inputPath = inputPath;
+  request.outputPath = outputPath;
+  request.icon = *iconPosition;
+  request.voiceCode = *voiceCode;
+  request.datum = datum;
+  request.writeAllInFiles = [this](std::uint64_t pointCount) { return AskToWriteAll(pointCount); };
+  ReportListing reports;
+  const ConversionResult result =
+      ConvertPoints(formats, image, request, messages_, controls_, &reports);
+  switch (result.outcome) {
+    case ConversionOutcome::LoadFailed:
+      return;
+    case ConversionOutcome::NoPoints:
+      // What was skipped tells why there is nothing to convert.
+      ShowReports(reports);
+      return;
+    case ConversionOutcome::WriteRefused:
+      // The user corrects the output path and tries again; nothing was converted.
+      FocusAndSelect(DialogField::OutputPath);
+      return;
+    case ConversionOutcome::Converted:
+      break;
+  }
+  ShowReports(reports);
+  controls_.Show(CompletionText(result), "終了", message_style::ok);
+  TakePaths();
+  controls_.EndDialog(dialogResultOk);
+}
+
+}  // namespace pinmover

@@ -1,0 +1,44 @@
+#include "ui/dialog/report_listing.h"
+
+#include <string_view>
+
+#include "wording/conversion_messages.h"
+#include "wording/sjis_display_text.h"
+#include "text/utf8_code_points.h"
+
+namespace pinmover {
+
+namespace {
+
+// Enough of a name to recognise it by; a whole long one would stretch the box past the screen.
+constexpr std::size_t maxShownNameCharacters = 30;
+constexpr std::size_t maxShownReplacedCharacters = 10;
+
+std::string Shortened(std::string_view utf8, std::size_t maxCharacters) {
+  std::size_t at = 0;
+  for (std::size_t taken = 0; at < utf8.size(); ++taken) {
+    if (taken == maxCharacters) {
+      return std::string(utf8.substr(0, at)) + reinterpret_cast<const char*>(u8"…");
+    }
+    at += DecodeUtf8At(utf8, at).length;
+  }
+  return std::string(utf8);
+}
+
+}  // namespace
+
+void ReportListing::Report(const ImportReport& report) {
+  ++count_;
+  if (entries_.size() == maxListedEntries) return;
+  ImportReport shown = report;
+  shown.name = Shortened(report.name, maxShownNameCharacters);
+  shown.characters = Shortened(report.characters, maxShownReplacedCharacters);
+  entries_.push_back(SjisDisplayText(ImportReportText(shown)));
+}
+
+std::string ReportListing::Text() const {
+  return "変換の際に次の " + std::to_string(count_) + " 件がありました。\n\n" +
+         ListedEntries(entries_, count_);
+}
+
+}  // namespace pinmover

@@ -1,8 +1,0 @@
-#include <windows.h>
-
-#include "ui/converter_app.h"
-
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  pinmover::ConverterApp app;
-  return app.Run(instance);
-}

@@ -1,0 +1,55 @@
+#include "wording/conversion_messages.h"
+
+#include "engine/conversion_settings.h"
+#include "text/path_operations.h"
+
+namespace pinmover {
+
+namespace {
+
+constexpr const char* finished = "変換が終了しました。\n";
+constexpr const char* pressOk = "OKボタンを押して下さい。";
+
+std::string FileName(const std::string& path) {
+  PathParts parts = SplitPath(path);
+  return parts.baseName + parts.extension;
+}
+
+}  // namespace
+
+std::string ListedEntries(const std::vector<std::string>& entries, std::uint64_t total) {
+  std::string text;
+  for (const std::string& entry : entries) text += (text.empty() ? "" : "\n") + entry;
+  if (total > entries.size()) text += "\nほか " + std::to_string(total - entries.size()) + " 件";
+  return text;
+}
+
+std::string WriteAllQuestion(std::uint64_t pointCount, const std::string& outputPath) {
+  const std::uint64_t files = (pointCount + maxPointsPerFile - 1) / maxPointsPerFile;
+  const std::string perFile = std::to_string(maxPointsPerFile);
+  return "地点が " + std::to_string(pointCount) + " 点あります。1 つのファイルに書き込めるのは " +
+         perFile + " 点までです。\n\nすべての地点を " + perFile + " 点ずつ " +
+         FileName(NumberedOutputPath(outputPath, 1)) + " から " +
+         FileName(NumberedOutputPath(outputPath, files)) + " までの " + std::to_string(files) +
+         " つのファイルに書き込みますか？\n\n「はい」: すべての地点を書き込みます。\n「いいえ」: 最初の " +
+         perFile + " 点だけを " + FileName(outputPath) + " に書き込みます。";
+}
+
+std::string CompletionText(const ConversionResult& result) {
+  if (result.written.size() == 1 && result.writtenCount < result.pointCount) {
+    return finished + std::to_string(result.pointCount) + " 地点のうち、最初の " +
+           std::to_string(result.writtenCount) + " 地点を " + FileName(result.written[0].path) +
+           " に書き込みました。\n" + pressOk;
+  }
+  if (result.written.size() <= 1) return std::string(finished) + pressOk;
+  std::vector<std::string> files;
+  for (const WrittenFile& file : result.written) {
+    if (files.size() == maxListedEntries) break;
+    files.push_back(FileName(file.path) + " (" + std::to_string(file.points) + " 地点)");
+  }
+  return finished + std::to_string(result.writtenCount) + " 地点を次の " +
+         std::to_string(result.written.size()) + " つのファイルに書き込みました。\n" +
+         ListedEntries(files, result.written.size()) + "\n" + pressOk;
+}
+
+}  // namespace pinmover

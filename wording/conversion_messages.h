@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/point_conversion.h"
+
+namespace pinmover {
+
+// How many entries of a list one message box shows: with the lines a long entry wraps into,
+// the box still fits on a small screen.
+inline constexpr std::size_t maxListedEntries = 20;
+
+// The entries a line each, then a count of the ones beyond them (Shift-JIS), without a final
+// line break.
+std::string ListedEntries(const std::vector<std::string>& entries, std::uint64_t total);
+
+// The question the dialog asks when the list holds more points than one file takes: Yes
+// writes them all into numbered files, No only the first file's worth.
+std::string WriteAllQuestion(std::uint64_t pointCount, const std::string& outputPath);
+
+// The message of a finished conversion, naming what was written.
+std::string CompletionText(const ConversionResult& result);
+
+}  // namespace pinmover
