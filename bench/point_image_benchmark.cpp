@@ -3,15 +3,14 @@
 #include <atomic>
 #include <cstdlib>
 #include <filesystem>
-#include <iostream>
 #include <new>
 #include <string>
 #include <vector>
 
-#include "unitfile/point_image.h"
-#include "platform/console_message_box.h"
+#include "formats/pmf/dms_text.h"
 #include "platform/system_services.h"
 #include "platform/text_encoding.h"
+#include "unitfile/point_image.h"
 
 namespace {
 
@@ -37,9 +36,7 @@ constexpr int pointCount = 200;
 struct Run {
   std::unique_ptr<FileSystem> disk = MakeSystemFileSystem();
   std::unique_ptr<Clock> clock = MakeSystemClock();
-  ConsoleMessageBox boxes{std::cerr};
-  ApplicationMessages messages{boxes, "point_image_benchmark"};
-  PointImage image{*disk, *clock, messages};
+  PointImage image{*disk, *clock};
   std::vector<std::string> names;
 
   Run() {
@@ -51,10 +48,10 @@ struct Run {
     for (int i = 0; i < pointCount; ++i) {
       image.InitPoint(i);
       image.SetName(i, names[static_cast<std::size_t>(i)]);
-      image.SetIcon(i, "05");
+      image.SetIcon(i, 5);
       image.SetVoice(i, 0x0120);
-      image.SetLongitude(i, "135/30/45.1");
-      image.SetLatitude(i, "034/39/12.5");
+      image.SetLongitudeUnits(i, DmsToUnits("135/30/45.1"));
+      image.SetLatitudeUnits(i, DmsToUnits("034/39/12.5"));
       image.Seal(i);
     }
   }
@@ -81,9 +78,9 @@ void WriteImage(benchmark::State& state) {
   const std::u8string utf8 = (folder / "points.pnt").u8string();
   const std::string path = *Utf8ToSjis(std::string(utf8.begin(), utf8.end()));
   for (auto _ : state) {
-    if (run.image.Write(path) != 0) state.SkipWithError("the output did not open");
+    if (run.image.Write(path)) state.SkipWithError("the output could not be written");
   }
-  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(PointImage::fileSize));
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(pointFileSize));
   std::filesystem::remove_all(folder);
 }
 BENCHMARK(WriteImage)->Unit(benchmark::kMicrosecond);

@@ -14,17 +14,10 @@ namespace fs = std::filesystem;
 
 constexpr std::uint64_t twoGiB = std::uint64_t{2} << 30;
 
-class SilentMessageBox : public MessageBoxService {
- public:
-  int Show(const std::string&, const std::string&, unsigned) override { return 1; }
-};
-
-// A reader on the real disk that shows no messages.
+// A reader on the real disk.
 struct DiskReader {
   std::unique_ptr<FileSystem> files = MakeSystemFileSystem();
-  SilentMessageBox boxes;
-  ApplicationMessages messages{boxes, "pinmover"};
-  PointListReader reader{*files, messages};
+  PointListReader reader{*files};
 };
 
 std::string TypicalList() {
@@ -58,7 +51,7 @@ void BM_LoadTypicalList(benchmark::State& state) {
   std::ofstream(path, std::ios::binary) << text;
   DiskReader disk;
   for (auto _ : state) {
-    if (disk.reader.Load(path) != 0) state.SkipWithError("Load failed");
+    if (disk.reader.Load(path)) state.SkipWithError("Load failed");
   }
   state.counters["file_bytes"] = static_cast<double>(text.size());
   state.counters["records"] = disk.reader.GetCount();
@@ -76,7 +69,7 @@ void BM_ScanTwoGiBWithoutRecords(benchmark::State& state) {
   DiskReader disk;
   disk.reader.Load(path);  // brings the file into the page cache
   for (auto _ : state) {
-    if (disk.reader.Load(path) != 0 || disk.reader.GetCount() != 0) state.SkipWithError("Load");
+    if (disk.reader.Load(path) || disk.reader.GetCount() != 0) state.SkipWithError("Load");
   }
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * twoGiB));
   PeakMemoryCounter(state);
@@ -94,7 +87,7 @@ void BM_LoadTwoGiBWithEarlyNul(benchmark::State& state) {
   fs::resize_file(path, twoGiB);  // the rest reads as zeros without taking disk space
   DiskReader disk;
   for (auto _ : state) {
-    if (disk.reader.Load(path) != 0) state.SkipWithError("Load failed");
+    if (disk.reader.Load(path)) state.SkipWithError("Load failed");
   }
   PeakMemoryCounter(state);
 }

@@ -6,15 +6,16 @@
 #include <cstdio>
 #include <vector>
 
+#include "cli/console_messages.h"
 #include "cli/exit_status.h"
-#include "cli/inspection_text.h"
 #include "cli/path_argument.h"
-#include "text/utf8_literal.h"
 #include "engine/date_time_text.h"
 #include "engine/point_file_reading.h"
-#include "unitfile/voice_guidance_table.h"
-#include "platform/console_message_box.h"
 #include "platform/system_services.h"
+#include "text/utf8.h"
+#include "unitfile/voice_guidance_table.h"
+#include "wording/point_file_problem_text.h"
+#include "wording/problem_messages.h"
 
 namespace pinmover {
 
@@ -38,7 +39,7 @@ std::string Shown(const std::string& sjis) {
   return shown;
 }
 
-constexpr double unitsPerSecond = 2048.0;
+constexpr double unitsPerSecond = unitsPerArcSecond;
 
 std::string DegreesText(std::int32_t units) {
   double seconds = std::fabs(units / unitsPerSecond);
@@ -69,7 +70,7 @@ void PrintTable(const PointFileInspection& file, std::ostream& out) {
         << DateTimeText(point.created, ' ') << "  checksum "
         << (point.checksumOk ? "ok" : "BAD") << '\n';
   }
-  PrintProblems(file.problems, out);
+  PrintPointFileProblems(file.problems, out);
 }
 
 void PrintJson(const PointFileInspection& file, std::ostream& out) {
@@ -87,7 +88,9 @@ void PrintJson(const PointFileInspection& file, std::ostream& out) {
                       {"checksum_ok", point.checksumOk}});
   }
   nlohmann::ordered_json problems = nlohmann::ordered_json::array();
-  for (const std::string& problem : file.problems) problems.push_back(ReadableUtf8(problem));
+  for (const Problem& problem : file.problems) {
+    problems.push_back(ReadableUtf8(PointFileProblemText(problem)));
+  }
   nlohmann::ordered_json document = {{"size", file.size},
                                      {"header", ReadableUtf8(file.header)},
                                      {"header_ok", file.headerOk},
@@ -100,17 +103,18 @@ void PrintJson(const PointFileInspection& file, std::ostream& out) {
 
 int RunDump(const std::string& utf8Path, bool json, const std::string& applicationName,
             std::ostream& out, std::ostream& err) {
-  ConsoleMessageBox boxes(err);
-  ApplicationMessages messages(boxes, applicationName);
   std::optional<std::string> path = SjisPathArgument(utf8Path, err);
   if (!path) return exitFailure;
   std::unique_ptr<FileSystem> files = MakeSystemFileSystem();
-  std::optional<PointFileInspection> inspection = ReadPointFile(*files, messages, *path);
-  if (!inspection) return exitFailure;
+  PointFileReading reading = ReadPointFile(*files, *path);
+  if (reading.failure) {
+    PrintMessages(ProblemMessages(*reading.failure, *files), applicationName, err);
+    return exitFailure;
+  }
   if (json) {
-    PrintJson(*inspection, out);
+    PrintJson(reading.file, out);
   } else {
-    PrintTable(*inspection, out);
+    PrintTable(reading.file, out);
   }
   // What the dump shows is its whole result: a script must not take a cut-off one for it.
   if (!out.flush()) {

@@ -2,25 +2,26 @@
 
 #include <algorithm>
 
+#include "cli/console_messages.h"
 #include "cli/exit_status.h"
-#include "cli/inspection_text.h"
 #include "cli/path_argument.h"
-#include "text/utf8_literal.h"
-#include "text/path_operations.h"
 #include "engine/point_export.h"
-#include "formats/point_formats.h"
-#include "platform/console_message_box.h"
 #include "platform/system_services.h"
 #include "platform/text_encoding.h"
+#include "text/path_operations.h"
+#include "text/utf8.h"
+#include "unitfile/point_file_layout.h"
+#include "wording/problem_messages.h"
 
 namespace pinmover {
 
 namespace {
 
-const ExportFormat& ChosenFormat(const ExportOptions& options) {
-  if (const ExportFormat* named = ExportFormatNamed(options.format)) return *named;
-  if (const ExportFormat* byExtension = ExportFormatForPath(options.output)) return *byExtension;
-  return ExportFormats().front();
+const Format& ChosenFormat(const ExportOptions& options) {
+  if (const Format* named = FormatNamed(options.format)) return *named;
+  const Format* byExtension = FormatForPath(options.output);
+  if (byExtension && byExtension->write) return *byExtension;
+  return *WrittenFormats().front();
 }
 
 bool SameIgnoringAsciiCase(std::string_view a, std::string_view b) {
@@ -32,15 +33,13 @@ bool SameIgnoringAsciiCase(std::string_view a, std::string_view b) {
 
 int RunExport(const ExportOptions& options, const std::string& applicationName, std::ostream& out,
               std::ostream& err) {
-  ConsoleMessageBox boxes(err);
-  ApplicationMessages messages(boxes, applicationName);
   const bool toStandardOutput = options.output == standardOutputPath;
   std::optional<std::string> input = SjisPathArgument(options.input, err);
   if (!input) return exitUsage;
   std::optional<std::string> output = SjisPathArgument(options.output, err);
   if (!output) return exitUsage;
 
-  const ExportFormat& format = ChosenFormat(options);
+  const Format& format = ChosenFormat(options);
   if (output->empty()) {
     PathParts parts = SplitPath(*input);
     output = JoinPath(parts.drive, parts.directory, parts.baseName, format.extensions.front());
@@ -60,23 +59,27 @@ int RunExport(const ExportOptions& options, const std::string& applicationName, 
     }
   }
 
-  std::optional<PointExport> exported =
-      ExportPointFile(*files, messages, *input, format, options.datum);
-  if (!exported) return exitFailure;
-  PrintProblems(exported->problems, err);
+  PointExport exported = ExportPointFile(*files, *input, format, options.datum);
+  if (exported.failure) {
+    PrintMessages(ProblemMessages(*exported.failure, *files), applicationName, err);
+    return exitFailure;
+  }
+  PrintPointFileProblems(exported.problems, err);
   if (toStandardOutput) {
-    if (!out.write(exported->document.data(),
-                   static_cast<std::streamsize>(exported->document.size()))
+    if (!out.write(exported.document.data(), static_cast<std::streamsize>(exported.document.size()))
              .flush()) {
       err << "Error: " << Utf8(u8"結果を書き出せませんでした") << '\n';
       return exitFailure;
     }
   } else {
-    if (!WriteDocument(*files, messages, *output, exported->document)) return exitFailure;
+    if (std::optional<Problem> failure = WriteDocument(*files, *output, exported.document)) {
+      PrintMessages(ProblemMessages(*failure, *files), applicationName, err);
+      return exitFailure;
+    }
     out << Utf8(u8"書き出しました: ") << SjisToUtf8(*output).value_or(options.output) << " ("
-        << exported->pointCount << Utf8(u8" 地点)") << '\n';
+        << exported.pointCount << Utf8(u8" 地点)") << '\n';
   }
-  return exported->problems.empty() ? exitSuccess : exitFailure;
+  return exported.problems.empty() ? exitSuccess : exitFailure;
 }
 
 }  // namespace pinmover

@@ -7,14 +7,14 @@
 
 #include "cli/convert_command.h"
 #include "cli/dump_command.h"
-#include "cli/export_command.h"
 #include "cli/exit_status.h"
+#include "cli/export_command.h"
 #include "engine/conversion_settings.h"
-#include "formats/export_formats.h"
-#include "text/path_operations.h"
-#include "unitfile/voice_guidance_table.h"
+#include "formats/registry.h"
 #include "platform/console.h"
 #include "platform/text_encoding.h"
+#include "text/path_operations.h"
+#include "unitfile/voice_guidance_table.h"
 
 namespace {
 
@@ -94,7 +94,7 @@ int main(int argc, char** argv) {
                             "File to write, - for standard output; default: FILE with the "
                             "format's extension");
   std::vector<std::string> formatNames;
-  for (const ExportFormat& format : ExportFormats()) formatNames.emplace_back(format.name);
+  for (const Format* format : WrittenFormats()) formatNames.emplace_back(format->name);
   exportCommand
       ->add_option("--format", exportOptions.format,
                    "gpx, kml, geojson or csv; default: OUTPUT's extension, else gpx")

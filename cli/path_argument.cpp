@@ -1,7 +1,7 @@
 #include "cli/path_argument.h"
 
-#include "text/utf8_literal.h"
 #include "platform/text_encoding.h"
+#include "text/utf8.h"
 
 namespace pinmover {
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "unitfile/point_file_layout.h"
+
 namespace pinmover {
 
 // The datum a point file's coordinates are written in.
@@ -8,16 +10,10 @@ enum class Datum {
   Wgs84,  // as the map apps give them
 };
 
-inline constexpr int minIcon = 1;
-inline constexpr int maxIcon = 180;
-inline constexpr int minVoice = 0;
-inline constexpr int maxVoice = 16;
-inline constexpr int maxPointsPerFile = 200;
-
 // What the user chooses for a conversion, in either front end.
 struct ConversionSettings {
   int icon = minIcon;
-  int voice = minVoice;  // index into the voice guidance table
+  int voice = 0;  // index into the voice guidance table
   Datum datum = Datum::Tokyo;
   bool split = false;  // more than maxPointsPerFile points go into numbered files
 };

@@ -4,11 +4,13 @@
 #include <limits>
 #include <numbers>
 
+#include "unitfile/point_file_layout.h"
+
 namespace pinmover {
 
 namespace {
 
-constexpr double unitsPerDegree = 3600.0 * 2048.0;
+constexpr double unitsPerDegree = 3600.0 * unitsPerArcSecond;
 constexpr double radiansPerDegree = std::numbers::pi / 180.0;
 
 struct Ellipsoid {

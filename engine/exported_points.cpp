@@ -6,25 +6,23 @@
 
 #include "engine/date_time_text.h"
 #include "engine/datum_shift.h"
+#include "platform/text_encoding.h"
+#include "text/utf8.h"
 #include "unitfile/jis_x0208.h"
 #include "unitfile/voice_guidance_table.h"
-#include "text/utf8.h"
-#include "platform/text_encoding.h"
 
 namespace pinmover {
 
 namespace {
 
-constexpr std::uint8_t asciiUnit = 0xFF;
-
 std::optional<std::string> UnitCharacter(std::uint8_t high, std::uint8_t low) {
-  if (high != asciiUnit) return JisPairToUtf8(high, low);
+  if (high != asciiUnitMark) return JisPairToUtf8(high, low);
   // The printable ASCII characters only: a control character has no place in a name, nor in XML.
   if (low >= 0x20 && low < 0x7F) return std::string(1, static_cast<char>(low));
   return std::nullopt;
 }
 
-std::string NameText(const InspectedPoint& point, std::vector<std::string>& problems) {
+std::string NameText(const InspectedPoint& point, std::vector<Problem>& problems) {
   std::string utf8;
   for (std::size_t i = 0; i + 1 < point.nameUnits.size(); i += 2) {
     const std::uint8_t high = point.nameUnits[i];
@@ -35,8 +33,10 @@ std::string NameText(const InspectedPoint& point, std::vector<std::string>& prob
     }
     char unit[8];
     std::snprintf(unit, sizeof unit, "%02X %02X", high, low);
-    problems.push_back(SlotProblemPrefix(point.slot) + "名前の " + std::to_string(i / 2 + 1) +
-                       " 文字目 (" + unit + ") は JIS X 0208 の文字ではありません");
+    problems.push_back({.kind = ProblemKind::NameUnitNotJis,
+                        .slot = point.slot,
+                        .detail = unit,
+                        .count = i / 2 + 1});
     utf8 += replacementCharacterUtf8;
   }
   return utf8;
@@ -59,8 +59,7 @@ ExportedPoints ExportPoints(const PointFileInspection& file, Datum datum) {
   for (const InspectedPoint& point : file.points) {
     const std::optional<GeodeticPosition> position = Wgs84Position(point, datum);
     if (!position) {
-      exported.problems.push_back(SlotProblemPrefix(point.slot) +
-                                  "緯度・経度が範囲外のため、この地点は書き出していません");
+      exported.problems.push_back({.kind = ProblemKind::PositionOffEarth, .slot = point.slot});
       continue;
     }
     ExportedPoint out;

@@ -5,13 +5,14 @@
 
 #include "engine/conversion_settings.h"
 #include "formats/exported_point.h"
+#include "problem/problem.h"
 #include "unitfile/point_file_inspection.h"
 
 namespace pinmover {
 
 struct ExportedPoints {
   std::vector<ExportedPoint> points;
-  std::vector<std::string> problems;  // Shift-JIS, worded as the inspection words its own
+  std::vector<Problem> problems;
 };
 
 // The points of an inspected file as a map app keeps them: UTF-8 names and WGS84 coordinates,

@@ -1,6 +1,7 @@
 #include "engine/import_pipeline.h"
 
 #include <cmath>
+#include <cstdio>
 
 #include "engine/datum_shift.h"
 #include "engine/unit_name.h"
@@ -14,28 +15,29 @@ bool OnEarth(const MapPoint& point) {
          std::fabs(point.latitude) <= 90 && std::fabs(point.longitude) <= 180;
 }
 
-ImportReport::Kind KindOf(SkipReason reason) {
-  return reason == SkipReason::NoPointGeometry ? ImportReport::Kind::NoPointGeometry
-                                               : ImportReport::Kind::UnreadableCoordinates;
+ProblemKind KindOf(SkipReason reason) {
+  return reason == SkipReason::NoPointGeometry ? ProblemKind::NoPointGeometry
+                                               : ProblemKind::UnreadableCoordinates;
+}
+
+std::string Coordinates(const MapPoint& point) {
+  char text[96];
+  std::snprintf(text, sizeof text, "%.7g, %.7g", point.latitude, point.longitude);
+  return text;
 }
 
 }  // namespace
 
-ImportPipeline::ImportPipeline(Datum datum, ImportReportSink* reports, BatchHandler fullBatches)
+ImportPipeline::ImportPipeline(Datum datum, ProblemSink* reports, BatchHandler fullBatches)
     : datum_(datum), reports_(reports), fullBatches_(std::move(fullBatches)) {
   batch_.reserve(maxPointsPerFile);
 }
 
 void ImportPipeline::Add(const MapPoint& point) {
-  const std::uint64_t number = ++numbered_;
-  ImportReport report;
-  report.pointNumber = number;
-  report.line = point.line;
-  report.name = point.name;
+  Problem report{.line = point.line, .point = ++numbered_, .name = point.name};
   if (!OnEarth(point)) {
-    report.kind = ImportReport::Kind::OutOfRange;
-    report.latitude = point.latitude;
-    report.longitude = point.longitude;
+    report.kind = ProblemKind::OutOfRange;
+    report.detail = Coordinates(point);
     Tell(report);
     return;
   }
@@ -44,20 +46,20 @@ void ImportPipeline::Add(const MapPoint& point) {
 
   UnitName name = MakeUnitName(point.name);
   if (name.cut) {
-    report.kind = ImportReport::Kind::NameCut;
+    report.kind = ProblemKind::NameCut;
     Tell(report);
   }
   if (!name.missing.empty()) {
-    report.kind = ImportReport::Kind::CharactersReplaced;
-    report.characters = name.missing;
+    report.kind = ProblemKind::CharactersReplaced;
+    report.detail = name.missing;
     Tell(report);
   }
   if (name.controlsReplaced) {
-    report.kind = ImportReport::Kind::ControlsReplaced;
+    report.kind = ProblemKind::ControlsReplaced;
+    report.detail.clear();
     Tell(report);
   }
-  Take(UnitPoint{std::move(name.sjis), DegreesToUnits(position.longitude),
-                 DegreesToUnits(position.latitude)});
+  Take(UnitPoint{name.name, DegreesToUnits(position.longitude), DegreesToUnits(position.latitude)});
 }
 
 void ImportPipeline::Add(const UnitPoint& point) {
@@ -66,11 +68,7 @@ void ImportPipeline::Add(const UnitPoint& point) {
 }
 
 void ImportPipeline::Skip(const SkippedItem& item) {
-  ImportReport report;
-  report.kind = KindOf(item.reason);
-  report.line = item.line;
-  report.name = item.name;
-  Tell(report);
+  Tell({.kind = KindOf(item.reason), .line = item.line, .name = item.name});
 }
 
 void ImportPipeline::Take(UnitPoint point) {
@@ -83,7 +81,7 @@ void ImportPipeline::Take(UnitPoint point) {
   batch_.push_back(std::move(point));
 }
 
-void ImportPipeline::Tell(ImportReport report) {
+void ImportPipeline::Tell(const Problem& report) {
   if (reports_) reports_->Report(report);
 }
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "engine/conversion_settings.h"
-#include "engine/import_report.h"
 #include "formats/map_point.h"
+#include "problem/problem.h"
 
 namespace pinmover {
 
@@ -20,7 +20,7 @@ class ImportPipeline : public PointSink {
  public:
   using BatchHandler = std::function<void(std::span<const UnitPoint>)>;
 
-  ImportPipeline(Datum datum, ImportReportSink* reports, BatchHandler fullBatches = {});
+  ImportPipeline(Datum datum, ProblemSink* reports, BatchHandler fullBatches = {});
 
   void Add(const MapPoint& point) override;
   void Add(const UnitPoint& point) override;
@@ -33,10 +33,10 @@ class ImportPipeline : public PointSink {
 
  private:
   void Take(UnitPoint point);
-  void Tell(ImportReport report);
+  void Tell(const Problem& report);
 
   Datum datum_;
-  ImportReportSink* reports_;
+  ProblemSink* reports_;
   BatchHandler fullBatches_;
   std::vector<UnitPoint> batch_;
   std::uint64_t pointCount_ = 0;

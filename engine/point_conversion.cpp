@@ -1,56 +1,70 @@
 #include "engine/point_conversion.h"
 
-#include <exception>
-
 #include "engine/import_pipeline.h"
-#include "text/path_operations.h"
 #include "engine/point_file_writer.h"
-#include "wording/sjis_display_text.h"
-#include "wording/list_open_failure.h"
+#include "text/path_operations.h"
 
 namespace pinmover {
 
 namespace {
 
-constexpr const char* runCaption = "ERROR";
+// Writes the converted points and keeps the result true to what is on the disk.
+class ConversionWriter {
+ public:
+  ConversionWriter(PointImage& image, const ConversionRequest& request, ConversionResult& result)
+      : image_(image), request_(request), result_(result) {}
 
-std::string LoadFailedText(const std::string& inputPath) {
-  return "ファイル " + inputPath + " の読み込みに失敗しました";
-}
+  bool Failed() const { return result_.problem.has_value(); }
 
-std::string ReadFailureText(const ReadFailure& failure, const std::string& inputPath) {
-  const std::string detail = SjisDisplayText(failure.detail);
-  switch (failure.kind) {
-    case ReadFailure::Kind::NotWellFormed: {
-      std::string where;
-      if (failure.line != 0) where += std::to_string(failure.line) + " 行目";
-      if (failure.column != 0) where += " " + std::to_string(failure.column) + " 文字目";
-      return LoadFailedText(inputPath) + "\n" + (where.empty() ? "" : where + "で") +
-             "ファイルの形式が正しくありません: " + detail;
+  bool Write(std::span<const UnitPoint> points, const std::string& path) {
+    if (Failed()) return false;
+    if (std::optional<Problem> problem =
+            WritePointFile(image_, points, request_.icon, request_.voiceCode, path)) {
+      result_.outcome = problem->kind == ProblemKind::FileOpenFailed
+                            ? ConversionOutcome::WriteRefused
+                            : ConversionOutcome::FileFailed;
+      result_.problem = std::move(problem);
+      return false;
     }
-    case ReadFailure::Kind::Refused:
-      return LoadFailedText(inputPath) + "\n" + "安全のため読み込まない内容があります: " + detail;
-    case ReadFailure::Kind::CompressedKml:
-      return "ファイル " + inputPath +
-             " は KMZ (圧縮された KML) のため読み込めません。\n"
-             "地図アプリで KML 形式で保存し直すか、KMZ ファイルを展開して中の doc.kml を変換して下さい。";
-    case ReadFailure::Kind::MissingColumns:
-      return LoadFailedText(inputPath) + "\n" +
-             "緯度と経度の列が見つかりません。1 行目にある列: " + detail;
-    case ReadFailure::Kind::OpenFailed:
-    case ReadFailure::Kind::ReportedByReader:
-      break;
+    result_.written.push_back(WrittenFile{path, points.size()});
+    result_.writtenCount += points.size();
+    return true;
   }
-  return LoadFailedText(inputPath);
-}
 
-std::string NoPointsText(const ReadResult& read, const std::string& inputPath) {
-  std::string text = "ファイル " + inputPath + " に変換できる地点がありません";
-  if (read.routeAndTrackPoints != 0) {
-    text += "\nルートやトラックの点 (" + std::to_string(read.routeAndTrackPoints) +
-            " 点) は地点ではないため変換しません。地点 (ウェイポイント) として保存して下さい。";
+  bool WriteNumbered(std::span<const UnitPoint> points) {
+    return Write(points, NumberedOutputPath(request_.outputPath, ++files_));
   }
-  return text;
+
+  void Finish() {
+    if (!Failed()) result_.outcome = ConversionOutcome::Converted;
+  }
+
+ private:
+  PointImage& image_;
+  const ConversionRequest& request_;
+  ConversionResult& result_;
+  std::uint64_t files_ = 0;
+};
+
+// Whether the read gave points to write; the result says why not when it did not.
+bool Readable(const ReadResult& read, const ImportPipeline& pipeline, const std::string& path,
+              ConversionResult& result) {
+  if (read.failure) {
+    result.outcome = read.failure->kind == ProblemKind::FileFailed ? ConversionOutcome::FileFailed
+                                                                   : ConversionOutcome::LoadFailed;
+    result.problem = read.failure;
+    return false;
+  }
+  result.pointCount = pipeline.PointCount();
+  result.pointsBeyondLimit = read.pointsBeyondLimit;
+  // Writing an empty list would report success with no file to show for it.
+  if (result.pointCount == 0) {
+    result.outcome = ConversionOutcome::NoPoints;
+    result.problem =
+        Problem{.kind = ProblemKind::NoPoints, .path = path, .count = read.routeAndTrackPoints};
+    return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -61,80 +75,52 @@ std::string NumberedOutputPath(const std::string& outputPath, std::uint64_t numb
                   parts.extension);
 }
 
-ConversionResult ConvertPoints(const PointFormats& formats, PointImage& image,
-                               const ConversionRequest& request, ApplicationMessages& messages,
-                               MessageBoxService& runMessages, ImportReportSink* reports) {
+ConversionResult ConvertPoints(FormatContext& formats, const Format& format, PointImage& image,
+                               const ConversionRequest& request, ProblemSink* reports) {
   ConversionResult result;
-  PointFormat* format = formats.ForPath(request.inputPath);
-  if (!format) {
-    runMessages.Show(LoadFailedText(request.inputPath), runCaption, message_style::ok);
+  ConversionWriter writer(image, request, result);
+
+  if (request.overflow == Overflow::Split) {
+    // Each file is written as it fills, so that no more than one file's points are ever held
+    // however long the list is; a list of one file's worth keeps the name it was given.
+    ImportPipeline pipeline(request.datum, reports, [&](std::span<const UnitPoint> points) {
+      writer.WriteNumbered(points);
+    });
+    const ReadResult read = ReadPoints(format, formats, request.inputPath, pipeline);
+    if (writer.Failed() || !Readable(read, pipeline, request.inputPath, result)) return result;
+    if (result.written.empty()) {
+      writer.Write(pipeline.Batch(), request.outputPath);
+    } else {
+      writer.WriteNumbered(pipeline.Batch());
+    }
+    writer.Finish();
     return result;
   }
 
   ImportPipeline pipeline(request.datum, reports);
-  ReadResult read = format->Read(request.inputPath, pipeline);
-  if (read.failure) {
-    if (read.failure->kind == ReadFailure::Kind::OpenFailed) {
-      messages.Show(ListOpenFailureText(read.failure->cause));
-    }
-    runMessages.Show(ReadFailureText(*read.failure, request.inputPath), runCaption,
-                     message_style::ok);
-    return result;
-  }
-  result.pointCount = pipeline.PointCount();
-  result.pointsBeyondLimit = read.pointsBeyondLimit;
-  // Writing an empty list would report success with no file to show for it.
-  if (result.pointCount == 0) {
-    runMessages.Show(NoPointsText(read, request.inputPath), runCaption, message_style::ok);
-    result.outcome = ConversionOutcome::NoPoints;
+  const ReadResult read = ReadPoints(format, formats, request.inputPath, pipeline);
+  if (!Readable(read, pipeline, request.inputPath, result)) return result;
+  const bool allInFiles = request.overflow == Overflow::Ask &&
+                          result.pointCount > static_cast<std::uint64_t>(maxPointsPerFile) &&
+                          request.writeAllInFiles && request.writeAllInFiles(result.pointCount);
+  if (!allInFiles) {
+    writer.Write(pipeline.Batch(), request.outputPath);
+    writer.Finish();
     return result;
   }
 
-  auto write = [&](std::span<const UnitPoint> points, const std::string& path) {
-    if (WritePointFile(image, points, request.icon, request.voiceCode, path) != 0) return false;
-    result.written.push_back(WrittenFile{path, points.size()});
-    result.writtenCount += points.size();
-    return true;
-  };
-
-  const bool oneFile = result.pointCount <= static_cast<std::uint64_t>(maxPointsPerFile) ||
-                       !request.writeAllInFiles || !request.writeAllInFiles(result.pointCount);
-  if (oneFile) {
-    result.outcome = write(pipeline.Batch(), request.outputPath) ? ConversionOutcome::Converted
-                                                                 : ConversionOutcome::WriteRefused;
+  // The list is read once more, now writing each file as it fills. Its changes were reported
+  // already.
+  ImportPipeline numbered(request.datum, nullptr,
+                          [&](std::span<const UnitPoint> points) { writer.WriteNumbered(points); });
+  const ReadResult again = ReadPoints(format, formats, request.inputPath, numbered);
+  if (again.failure && !writer.Failed()) {
+    result.problem = again.failure;
+    result.outcome = ConversionOutcome::LoadFailed;
     return result;
   }
-
-  // The list is read once more, now writing each file as it fills, so that no more than one
-  // file's points are ever held however long the list is. Its changes were reported already.
-  // Nothing may be thrown through a parser, so a failed file only stops the writing, and a
-  // file error waits until the read has returned.
-  std::uint64_t fileNumber = 0;
-  bool refused = false;
-  std::exception_ptr raised;
-  auto writeNext = [&](std::span<const UnitPoint> points) {
-    if (refused || raised) return;
-    try {
-      refused = !write(points, NumberedOutputPath(request.outputPath, ++fileNumber));
-    } catch (...) {
-      raised = std::current_exception();
-    }
-  };
-  ImportPipeline numbered(request.datum, nullptr, writeNext);
-  ReadResult again = format->Read(request.inputPath, numbered);
-  if (raised) std::rethrow_exception(raised);
-  if (again.failure) {
-    runMessages.Show(ReadFailureText(*again.failure, request.inputPath), runCaption,
-                     message_style::ok);
-    return result;
-  }
-  if (!numbered.Batch().empty()) writeNext(numbered.Batch());
-  if (raised) std::rethrow_exception(raised);
-  if (refused) {
-    result.outcome = ConversionOutcome::WriteRefused;
-    return result;
-  }
-  result.outcome = ConversionOutcome::Converted;
+  if (!numbered.Batch().empty()) writer.WriteNumbered(numbered.Batch());
+  writer.Finish();
   return result;
 }
 

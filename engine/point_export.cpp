@@ -2,36 +2,38 @@
 
 #include "engine/exported_points.h"
 #include "engine/point_file_reading.h"
-#include "ui/dialog/raised_error_report.h"
-#include "wording/file_error_texts.h"
 
 namespace pinmover {
 
-std::optional<PointExport> ExportPointFile(FileSystem& files, ApplicationMessages& messages,
-                                           const std::string& path, const ExportFormat& format,
-                                           Datum datum) {
-  std::optional<PointFileInspection> file = ReadPointFile(files, messages, path);
-  if (!file) return std::nullopt;
-  ExportedPoints exported = ExportPoints(*file, datum);
+PointExport ExportPointFile(FileSystem& files, const std::string& path, const Format& format,
+                            Datum datum) {
   PointExport result;
-  result.document = format.document(exported.points);
+  PointFileReading reading = ReadPointFile(files, path);
+  if (reading.failure) {
+    result.failure = std::move(reading.failure);
+    return result;
+  }
+  ExportedPoints exported = ExportPoints(reading.file, datum);
+  result.document = format.write(exported.points);
   result.pointCount = exported.points.size();
-  result.problems = std::move(file->problems);
+  result.problems = std::move(reading.file.problems);
   result.problems.insert(result.problems.end(), exported.problems.begin(), exported.problems.end());
   return result;
 }
 
-bool WriteDocument(FileSystem& files, ApplicationMessages& messages, const std::string& path,
-                   std::string_view document) {
+std::optional<Problem> WriteDocument(FileSystem& files, const std::string& path,
+                                     std::string_view document) {
   OpenResult<OutputFile> opened = files.OpenForReplacing(path);
   if (!opened.file) {
-    messages.Show(OpenFailureMessage(opened.cause, path));
-    return false;
+    return Problem{.kind = ProblemKind::FileOpenFailed, .path = path, .cause = opened.cause};
   }
-  return RunReportingErrors(messages, files, [&] {
+  try {
     opened.file->Write(document);
     opened.file->Commit();
-  });
+  } catch (const FileError& error) {
+    return Problem{.kind = ProblemKind::FileFailed, .path = error.Path(), .cause = error.Cause()};
+  }
+  return std::nullopt;
 }
 
 }  // namespace pinmover

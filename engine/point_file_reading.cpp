@@ -3,28 +3,28 @@
 #include <cstdint>
 #include <vector>
 
-#include "ui/dialog/raised_error_report.h"
-#include "wording/file_error_texts.h"
-#include "unitfile/point_image.h"
-
 namespace pinmover {
 
-std::optional<PointFileInspection> ReadPointFile(FileSystem& files, ApplicationMessages& messages,
-                                                 const std::string& path) {
+PointFileReading ReadPointFile(FileSystem& files, const std::string& path) {
+  PointFileReading reading;
   OpenResult<InputFile> opened = files.OpenForReading(path);
   if (!opened.file) {
-    messages.Show(OpenFailureMessage(opened.cause, path));
-    return std::nullopt;
+    reading.failure =
+        Problem{.kind = ProblemKind::FileOpenFailed, .path = path, .cause = opened.cause};
+    return reading;
   }
-  std::vector<std::uint8_t> bytes(PointImage::fileSize);
+  std::vector<std::uint8_t> bytes(pointFileSize);
   std::uint64_t size = 0;
-  bool read = RunReportingErrors(messages, files, [&] {
+  try {
     size = opened.file->Length();
     bytes.resize(opened.file->Read({reinterpret_cast<char*>(bytes.data()), bytes.size()}));
     opened.file->Close();
-  });
-  if (!read) return std::nullopt;
-  return InspectPointFile(bytes, size);
+  } catch (const FileError& error) {
+    reading.failure = Problem{.kind = ProblemKind::FileFailed, .cause = error.Cause()};
+    return reading;
+  }
+  reading.file = InspectPointFile(bytes, size);
+  return reading;
 }
 
 }  // namespace pinmover

@@ -1,21 +1,19 @@
 #include "engine/point_file_writer.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace pinmover {
 
-int WritePointFile(PointImage& image, std::span<const UnitPoint> points, int icon,
-                   std::uint16_t voiceCode, const std::string& outputPath) {
-  char iconText[16];
-  std::snprintf(iconText, sizeof iconText, "%02d", icon);
-  const int count = static_cast<int>(std::min<std::size_t>(points.size(), PointImage::maxUsedSlots));
+std::optional<Problem> WritePointFile(PointImage& image, std::span<const UnitPoint> points,
+                                      int icon, std::uint16_t voiceCode,
+                                      const std::string& outputPath) {
+  const int count = static_cast<int>(std::min<std::size_t>(points.size(), maxPointsPerFile));
   image.Reset();
   for (int i = 0; i < count; ++i) {
     const UnitPoint& point = points[static_cast<std::size_t>(i)];
     image.InitPoint(i);
-    image.SetName(i, point.name);
-    image.SetIcon(i, iconText);
+    image.SetSlotName(i, point.name);
+    image.SetIcon(i, icon);
     image.SetVoice(i, voiceCode);
     image.SetLongitudeUnits(i, point.longitudeUnits);
     image.SetLatitudeUnits(i, point.latitudeUnits);

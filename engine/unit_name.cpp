@@ -7,18 +7,19 @@
 #include <optional>
 #include <vector>
 
-#include "unitfile/jis_x0208.h"
-#include "text/utf8_code_points.h"
-#include "unitfile/point_encodings.h"
-#include "unitfile/point_file_inspection.h"
 #include "platform/text_encoding.h"
+#include "text/utf8.h"
+#include "unitfile/jis_x0208.h"
 
 namespace pinmover {
 
 namespace {
 
-// 〓 as bytes: the fuzz build compiles narrow literals as UTF-8.
-constexpr std::string_view missingMark = "\x81\xAC";
+using Unit = std::array<std::uint8_t, 2>;
+
+// 〓, in JIS X 0208.
+constexpr Unit missingMark = {0x22, 0x2E};
+constexpr Unit space = {asciiUnitMark, ' '};
 constexpr std::u8string_view invalidBytesShownAs = u8"\uFFFD";
 
 constexpr char32_t ideographicSpace = 0x3000;
@@ -108,14 +109,18 @@ std::uint8_t HalfWidthMarkByte(const DecodedCodePoint& next) {
   return 0;
 }
 
-bool IsUnitCharacter(std::string_view sjis) {
-  if (sjis.size() == 1) return static_cast<unsigned char>(sjis[0]) < 0x80;
-  return sjis.size() == 2 &&
-         IsJisX0208Sjis(static_cast<std::uint8_t>(sjis[0]), static_cast<std::uint8_t>(sjis[1]));
+// The unit a character of code page 932 is, if the unit can show it.
+std::optional<Unit> UnitOf(std::string_view sjis) {
+  const auto first = static_cast<std::uint8_t>(sjis[0]);
+  if (sjis.size() == 1 && first < 0x80) return Unit{asciiUnitMark, first};
+  if (sjis.size() != 2) return std::nullopt;
+  const auto second = static_cast<std::uint8_t>(sjis[1]);
+  if (!IsJisX0208Sjis(first, second)) return std::nullopt;
+  return SjisToJisPair(first, second);
 }
 
 struct NameCharacter {
-  std::string sjis;
+  Unit unit;
   std::string_view missing;  // UTF-8, what became 〓; empty when the character converted
   bool blank = false;
   bool fromControl = false;
@@ -132,7 +137,7 @@ class NameCharacters {
     const std::size_t start = offset_;
     const DecodedCodePoint first = Take();
     if (!first.valid) {
-      return {std::string(missingMark),
+      return {missingMark,
               {reinterpret_cast<const char*>(invalidBytesShownAs.data()),
                invalidBytesShownAs.size()}};
     }
@@ -140,7 +145,7 @@ class NameCharacters {
     const DecodedCodePoint next = Peek();
     if (IsControl(c)) {
       if (c == '\r' && next.codePoint == '\n') Take();  // one line break, one space
-      return {" ", {}, true, true};
+      return {space, {}, true, true};
     }
     if (IsHalfWidthKatakana(c)) return {WidenedKatakana(c, next), {}};
     char32_t shown = c;
@@ -169,24 +174,22 @@ class NameCharacters {
     return AtEnd() ? DecodedCodePoint{} : DecodeUtf8At(text_, offset_);
   }
 
-  // The full-width kana that the point image makes of a half-width one, with its mark merged.
-  std::string WidenedKatakana(char32_t c, const DecodedCodePoint& next) {
-    const std::uint8_t mark = HalfWidthMarkByte(next);
-    const std::array<char, 2> bytes = {
-        static_cast<char>(c - firstHalfWidthKatakana + firstHalfWidthKatakanaByte),
-        static_cast<char>(mark)};
-    std::array<std::uint8_t, 4> units{};
-    if (EncodeName({bytes.data(), bytes.size()}, units) == 2 && mark != 0) Take();
-    const auto [first, second] = JisPairToSjis(units[0], units[1]);
-    return {static_cast<char>(first), static_cast<char>(second)};
+  // The full-width kana that a list made for the unit gives a half-width one, its mark merged.
+  Unit WidenedKatakana(char32_t c, const DecodedCodePoint& next) {
+    const KatakanaUnit katakana = FullWidthKatakana(
+        static_cast<std::uint8_t>(c - firstHalfWidthKatakana + firstHalfWidthKatakanaByte),
+        HalfWidthMarkByte(next));
+    if (katakana.bytesUsed == 2) Take();
+    return katakana.unit;
   }
 
   static NameCharacter Converted(char32_t codePoint, std::string_view original) {
     std::string utf8;
     AppendUtf8(utf8, codePoint);
     std::optional<std::string> sjis = Utf8ToSjis(utf8);
-    if (!sjis || !IsUnitCharacter(*sjis)) return {std::string(missingMark), original};
-    return {std::move(*sjis), {}};
+    std::optional<Unit> unit = sjis && !sjis->empty() ? UnitOf(*sjis) : std::nullopt;
+    if (!unit) return {missingMark, original};
+    return {*unit, {}};
   }
 
   std::string_view text_;
@@ -219,7 +222,7 @@ UnitName MakeUnitName(std::string_view utf8Name) {
     kept.push_back(std::move(character));
   }
   for (const NameCharacter& character : kept) {
-    name.sjis += character.sjis;
+    name.name.Append(character.unit);
     name.controlsReplaced = name.controlsReplaced || character.fromControl;
     // UTF-8 matches only at character boundaries, so a search finds whole characters.
     if (!character.missing.empty() && name.missing.find(character.missing) == std::string::npos) {

@@ -3,16 +3,16 @@
 #include <string>
 #include <string_view>
 
+#include "unitfile/slot_name.h"
+
 namespace pinmover {
 
-// A unit shows at most this many characters of a name; ASCII and JIS X 0208 count one each.
-inline constexpr int maxNameCharacters = 19;
-
 struct UnitName {
-  std::string sjis;               // Shift-JIS, at most 19 characters as the unit counts them, full-width kana
+  SlotName name;                  // at most 19 characters as the unit counts them, full-width kana
   bool cut = false;               // the name was longer than 19 characters
   bool controlsReplaced = false;  // tabs, line breaks, other control characters became spaces
-  std::string missing;            // UTF-8: the characters that became 〓, in order of first appearance, each once
+  std::string
+      missing;  // UTF-8: the characters that became 〓, in order of first appearance, each once
 };
 
 // A map app's UTF-8 name as the unit can hold it: kana marks merged, half-width katakana

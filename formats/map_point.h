@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "unitfile/slot_name.h"
+
 namespace pinmover {
 
 // A point as today's map apps keep it: a UTF-8 name and WGS84 decimal degrees.
@@ -13,9 +15,10 @@ struct MapPoint {
   std::uint64_t line = 0;  // where the point starts in its file, counted from 1; 0 if unknown
 };
 
-// A point already in the form the navigation unit reads: a list that was made for the unit.
+// A point in the form the navigation unit reads: a list's that was made for the unit, or a map
+// point once the pipeline has made it one.
 struct UnitPoint {
-  std::string name;  // Shift-JIS, as the point image's SetName takes it
+  SlotName name;
   std::int32_t longitudeUnits = 0;  // 1/2048 arc-second
   std::int32_t latitudeUnits = 0;
 };

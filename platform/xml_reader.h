@@ -24,11 +24,14 @@ class XmlHandler {
   virtual void Text(std::string_view utf8) = 0;
 };
 
+// What stops a parse: the document breaks XML's grammar, or holds what is never read.
+enum class XmlErrorKind { Malformed, DocumentType, TooDeep };
+
 struct XmlError {
   std::uint64_t line = 0;    // counted from 1; 0 if the parser cannot tell
   std::uint64_t column = 0;  // counted from 1; 0 if the parser cannot tell
-  std::string message;       // UTF-8, the parser's own words
-  bool refused = false;      // well formed, but holds what is never read: a DTD, too deep a nesting
+  std::string message;       // UTF-8, the parser's own words for a malformed document
+  XmlErrorKind kind = XmlErrorKind::Malformed;
 };
 
 // The deepest element nesting a document may have.

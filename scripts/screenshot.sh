@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-program=build/windows/ui/pinmover.exe
+program=build/windows/ui/win32/pinmover.exe
 session=$PWD/build/windows/screenshot-session
 output=docs/main-dialog.png
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "text/shift_jis.h"
+
 namespace pinmover {
 
 namespace {
@@ -46,10 +48,6 @@ LastMarks FindLastMarks(std::string_view text) {
 }
 
 }  // namespace
-
-bool IsShiftJisLeadByte(unsigned char byte) noexcept {
-  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
 
 PathParts SplitPath(std::string_view path) {
   PathParts parts;

@@ -14,8 +14,6 @@ struct PathParts {
   std::string extension;  // from the file name's last dot, the dot included, or nothing
 };
 
-bool IsShiftJisLeadByte(unsigned char byte) noexcept;
-
 PathParts SplitPath(std::string_view path);
 std::string JoinPath(std::string_view drive, std::string_view directory, std::string_view baseName,
                      std::string_view extension);

@@ -3,18 +3,14 @@
 #include <algorithm>
 #include <cstring>
 
+#include "unitfile/jis_x0208.h"
 #include "unitfile/point_encodings.h"
-#include "unitfile/point_image.h"
-#include "unitfile/point_file_layout.h"
 
 namespace pinmover {
 
 namespace {
 
 using Bytes = std::span<const std::uint8_t>;
-
-constexpr std::uint16_t usedAttributeBits = 0x8000;
-constexpr std::uint16_t voiceAttributeBits = 0x03E0;
 
 std::uint32_t BigEndian(Bytes bytes) {
   std::uint32_t value = 0;
@@ -34,7 +30,7 @@ std::string DecodeName(Bytes name, std::size_t& end) {
   std::string sjis;
   end = 0;
   while (end + 1 < name.size() && name[end] != 0 && name[end + 1] != 0) {
-    if (name[end] == 0xFF) {
+    if (name[end] == asciiUnitMark) {
       sjis += static_cast<char>(name[end + 1]);
     } else {
       auto [first, second] = JisPairToSjis(name[end], name[end + 1]);
@@ -51,7 +47,9 @@ bool ValidCreation(const LocalDateTime& t) {
          t.minute <= 59 && t.second <= 59;
 }
 
-InspectedPoint ReadPoint(int slot, Bytes record, std::vector<std::string>& problems) {
+Problem SlotProblem(ProblemKind kind, int slot) { return {.kind = kind, .slot = slot}; }
+
+InspectedPoint ReadPoint(int slot, Bytes record, std::vector<Problem>& problems) {
   InspectedPoint point;
   point.slot = slot;
   auto field = [&](std::size_t offset, std::size_t size) { return record.subspan(offset, size); };
@@ -74,60 +72,48 @@ InspectedPoint ReadPoint(int slot, Bytes record, std::vector<std::string>& probl
   point.checksumOk =
       point.checksum == SlotChecksum(std::span<const std::uint8_t, recordSize>(record));
 
-  std::string at = SlotProblemPrefix(slot);
-  if (BigEndian(field(0, 4)) != 1) problems.push_back(at + "使用中の印が 1 ではありません");
-  if (!point.checksumOk) problems.push_back(at + "チェックサムが合いません");
+  auto problem = [&](ProblemKind kind) { problems.push_back(SlotProblem(kind, slot)); };
+  if (BigEndian(field(0, 4)) != 1) problem(ProblemKind::InUseMarkNotOne);
+  if (!point.checksumOk) problem(ProblemKind::ChecksumMismatch);
   if (nameEnd >= sizeof(PointImageRecord::name) - 1 || !AllZero(name.subspan(nameEnd))) {
-    problems.push_back(at + "名前の後ろに 0 でないバイトがあります");
+    problem(ProblemKind::BytesAfterName);
   }
-  if ((point.attributes & usedAttributeBits) == 0 ||
-      (point.attributes & ~(usedAttributeBits | voiceAttributeBits)) != 0) {
-    problems.push_back(at + "属性のビットが正しくありません");
+  if ((point.attributes & filledSlotAttribute) == 0 ||
+      (point.attributes & ~(filledSlotAttribute | voiceAttributeBits)) != 0) {
+    problem(ProblemKind::WrongAttributeBits);
   }
   if (!AllZero(field(offsetof(PointImageRecord, unused1), sizeof(PointImageRecord::unused1))) ||
       !AllZero(field(offsetof(PointImageRecord, unused2), sizeof(PointImageRecord::unused2))) ||
       !AllZero(field(offsetof(PointImageRecord, unused3), sizeof(PointImageRecord::unused3)))) {
-    problems.push_back(at + "使われない領域に 0 でないバイトがあります");
+    problem(ProblemKind::UnusedBytesSet);
   }
-  if (!ValidCreation(point.created)) problems.push_back(at + "作成日時が正しくありません");
+  if (!ValidCreation(point.created)) problem(ProblemKind::WrongCreationTime);
   return point;
 }
 
 }  // namespace
 
-std::string SlotProblemPrefix(int slot) { return "枠 " + std::to_string(slot) + ": "; }
-
-std::pair<std::uint8_t, std::uint8_t> JisPairToSjis(std::uint8_t j1, std::uint8_t j2) {
-  unsigned first = ((j1 - 0x21u) >> 1) + 0x81u;
-  if (first > 0x9F) first += 0x40;
-  unsigned second = (j1 & 1) != 0 ? j2 + 0x1Fu + (j2 >= 0x60 ? 1u : 0u) : j2 + 0x7Eu;
-  return {static_cast<std::uint8_t>(first), static_cast<std::uint8_t>(second)};
-}
-
 PointFileInspection InspectPointFile(Bytes bytes, std::uint64_t fileSize) {
   PointFileInspection file;
   file.size = fileSize;
-  if (fileSize != PointImage::fileSize) {
-    file.problems.push_back("大きさが " + std::to_string(PointImage::fileSize) +
-                            " バイトではありません");
-  }
+  if (fileSize != pointFileSize) file.problems.push_back({.kind = ProblemKind::WrongFileSize});
   Bytes header = bytes.first(std::min(bytes.size(), headerSize));
   auto headerEnd = std::find(header.begin(), header.end(), std::uint8_t{0});
   file.header.assign(header.begin(), headerEnd);
   file.headerOk = header.size() == headerSize &&
                   std::memcmp(header.data(), pointFileSignature, sizeof pointFileSignature) == 0 &&
                   AllZero(header.subspan(sizeof pointFileSignature));
-  if (!file.headerOk) file.problems.push_back("ヘッダーが正しくありません");
+  if (!file.headerOk) file.problems.push_back({.kind = ProblemKind::WrongHeader});
 
   bool filledRun = true;
   bool strayFilledSlot = false;
   bool tailDirty = false;
-  for (int slot = 0; slot < PointImage::slotCount; ++slot) {
+  for (int slot = 0; slot < slotCount; ++slot) {
     std::size_t offset = headerSize + recordSize * static_cast<std::size_t>(slot);
     if (offset + recordSize > bytes.size()) break;
     Bytes record = bytes.subspan(offset, recordSize);
     bool inUse = BigEndian(record.first(4)) != 0;
-    if (slot >= PointImage::maxUsedSlots) {
+    if (slot >= maxPointsPerFile) {
       tailDirty = tailDirty || !AllZero(record);
     } else if (inUse && filledRun) {
       file.points.push_back(ReadPoint(slot, record, file.problems));
@@ -135,12 +121,12 @@ PointFileInspection InspectPointFile(Bytes bytes, std::uint64_t fileSize) {
       filledRun = false;
       strayFilledSlot = strayFilledSlot || inUse;
       if (!inUse && !AllZero(record)) {
-        file.problems.push_back(SlotProblemPrefix(slot) + "空きの枠に 0 でないバイトがあります");
+        file.problems.push_back(SlotProblem(ProblemKind::EmptySlotBytesSet, slot));
       }
     }
   }
-  if (strayFilledSlot) file.problems.push_back("空きの枠の後ろに使用中の枠があります");
-  if (tailDirty) file.problems.push_back("枠 200 から 249 が 0 ではありません");
+  if (strayFilledSlot) file.problems.push_back({.kind = ProblemKind::FilledSlotAfterEmpty});
+  if (tailDirty) file.problems.push_back({.kind = ProblemKind::LastSlotsNotEmpty});
   return file;
 }
 

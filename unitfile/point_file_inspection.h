@@ -1,11 +1,14 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "platform/clock.h"
+#include "problem/problem.h"
+#include "unitfile/point_file_layout.h"
 
 namespace pinmover {
 
@@ -29,17 +32,11 @@ struct PointFileInspection {
   std::string header;  // up to its first zero byte
   bool headerOk = false;
   std::vector<InspectedPoint> points;
-  std::vector<std::string> problems;  // Shift-JIS, one irregularity each
+  std::vector<Problem> problems;  // everything in it that a written file never has
 };
 
 // Reads a point file's first bytes (at most one whole image) together with the file's real
 // size, and tells what it holds and everything in it that a written file never has.
 PointFileInspection InspectPointFile(std::span<const std::uint8_t> bytes, std::uint64_t fileSize);
-
-// How a problem of one slot begins, so that every report names the slot alike.
-std::string SlotProblemPrefix(int slot);
-
-// The Shift-JIS pair of a JIS X 0208 code: the inverse of SjisToJisPair.
-std::pair<std::uint8_t, std::uint8_t> JisPairToSjis(std::uint8_t j1, std::uint8_t j2);
 
 }  // namespace pinmover

@@ -3,12 +3,9 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "wording/file_error_texts.h"
 #include "unitfile/point_encodings.h"
 
 namespace pinmover {
-
-static_assert(PointImage::fileSize == headerSize + PointImage::slotCount * recordSize);
 
 namespace {
 
@@ -22,7 +19,7 @@ constexpr std::size_t createdTimeOffset = offsetof(PointImageRecord, createdTime
 constexpr std::size_t createdDateOffset = offsetof(PointImageRecord, createdDate);
 constexpr std::size_t checksumOffset = offsetof(PointImageRecord, checksum);
 
-constexpr std::uint8_t filledSlotAttribute = 0x80;
+constexpr std::uint8_t filledSlotAttributeByte = filledSlotAttribute >> 8;
 // Bits 8-9 of the voice code land in the attributes' first byte, bits 5-7 in its second.
 constexpr std::uint8_t voiceHighMask = 0x03;
 constexpr std::uint8_t voiceLowMask = 0xE0;
@@ -47,7 +44,7 @@ void StorePacked(std::span<std::uint8_t, recordSize> slot, std::size_t offset,
 // other index is a programming error.
 template <class FileBytes>
 auto SlotOf(FileBytes& fileBytes, int index) {
-  if (index < 0 || index >= PointImage::maxUsedSlots) throw std::out_of_range("point slot index");
+  if (index < 0 || index >= maxPointsPerFile) throw std::out_of_range("point slot index");
   return std::span(fileBytes)
       .subspan(headerSize + static_cast<std::size_t>(index) * recordSize)
       .template first<recordSize>();
@@ -55,10 +52,7 @@ auto SlotOf(FileBytes& fileBytes, int index) {
 
 }  // namespace
 
-PointImage::PointImage(FileSystem& files, Clock& clock, ApplicationMessages& messages)
-    : files_(files), clock_(clock), messages_(messages) {
-  Reset();
-}
+PointImage::PointImage(FileSystem& files, Clock& clock) : files_(files), clock_(clock) { Reset(); }
 
 void PointImage::Reset() {
   fileBytes_.fill(0);
@@ -67,15 +61,15 @@ void PointImage::Reset() {
 
 int PointImage::UsedCount() const {
   int count = 0;
-  while (count < maxUsedSlots && InUse(SlotOf(fileBytes_, count))) ++count;
+  while (count < maxPointsPerFile && InUse(SlotOf(fileBytes_, count))) ++count;
   return count;
 }
 
 void PointImage::InitPoint(int index) {
   std::ranges::fill(SlotOf(fileBytes_, index), 0);
   MarkInUse(index);
-  SlotOf(fileBytes_, index)[attributesOffset] = filledSlotAttribute;
-  SetIcon(index, "1");
+  SlotOf(fileBytes_, index)[attributesOffset] = filledSlotAttributeByte;
+  SetIcon(index, minIcon);
   // One reading for both, so that a slot prepared at midnight cannot get the old date with
   // the new time.
   const LocalDateTime now = clock_.Now();
@@ -88,18 +82,17 @@ void PointImage::MarkInUse(int index) {
 }
 
 void PointImage::SetName(int index, const std::string& sjisName) {
-  std::array<std::uint8_t, nameUnitBytes> units{};
-  const std::size_t encoded = EncodeName(sjisName, units);
-  // A malformed pair can encode to a zero byte, which would end the name early anyway.
-  const auto end =
-      std::find(units.begin(), units.begin() + static_cast<std::ptrdiff_t>(encoded), 0);
-  auto name = SlotOf(fileBytes_, index).subspan(nameOffset, sizeof(PointImageRecord::name));
-  std::ranges::fill(name, 0);
-  std::copy(units.begin(), end, name.begin());
+  SetSlotName(index, SlotName::FromSjis(sjisName));
 }
 
-void PointImage::SetIcon(int index, const std::string& decimalText) {
-  SlotOf(fileBytes_, index)[iconOffset] = static_cast<std::uint8_t>(DecimalTextValue(decimalText));
+void PointImage::SetSlotName(int index, const SlotName& name) {
+  auto field = SlotOf(fileBytes_, index).subspan(nameOffset, sizeof(PointImageRecord::name));
+  std::ranges::fill(field, 0);
+  std::ranges::copy(name.Bytes(), field.begin());
+}
+
+void PointImage::SetIcon(int index, int icon) {
+  SlotOf(fileBytes_, index)[iconOffset] = static_cast<std::uint8_t>(static_cast<unsigned>(icon));
 }
 
 void PointImage::SetVoice(int index, std::uint16_t voiceCode) {
@@ -118,14 +111,6 @@ void PointImage::SetCreationTime(int index, std::uint32_t packedTime) {
   StorePacked(SlotOf(fileBytes_, index), createdTimeOffset, packedTime);
 }
 
-void PointImage::SetLongitude(int index, const std::string& dmsText) {
-  SetLongitudeUnits(index, DmsToUnits(dmsText));
-}
-
-void PointImage::SetLatitude(int index, const std::string& dmsText) {
-  SetLatitudeUnits(index, DmsToUnits(dmsText));
-}
-
 void PointImage::SetLongitudeUnits(int index, std::int32_t units) {
   StoreBigEndian32(SlotOf(fileBytes_, index), longitudeOffset, static_cast<std::uint32_t>(units));
 }
@@ -139,21 +124,20 @@ void PointImage::Seal(int index) {
   StoreBigEndian32(slot, checksumOffset, SlotChecksum(slot));
 }
 
-int PointImage::Write(const std::string& path) {
-  if (UsedCount() == 0) return 0;
+std::optional<Problem> PointImage::Write(const std::string& path) {
+  if (UsedCount() == 0) return std::nullopt;
   OpenResult<OutputFile> opened = files_.OpenForReplacing(path);
   if (!opened.file) {
-    ReportFileError(opened.cause, path);
-    return -1;
+    return Problem{.kind = ProblemKind::FileOpenFailed, .path = path, .cause = opened.cause};
   }
   // The file system keeps the earlier file until Commit, so a failure here loses nothing.
-  opened.file->Write(std::span(reinterpret_cast<const char*>(fileBytes_.data()), fileSize));
-  opened.file->Commit();
-  return 0;
-}
-
-void PointImage::ReportFileError(FileErrorCause cause, const std::string& path) {
-  messages_.Show(OpenFailureMessage(cause, path), message_style::ok);
+  try {
+    opened.file->Write(std::span(reinterpret_cast<const char*>(fileBytes_.data()), pointFileSize));
+    opened.file->Commit();
+  } catch (const FileError& error) {
+    return Problem{.kind = ProblemKind::FileFailed, .path = error.Path(), .cause = error.Cause()};
+  }
+  return std::nullopt;
 }
 
 }  // namespace pinmover

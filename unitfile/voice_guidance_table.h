@@ -33,6 +33,10 @@ inline constexpr std::array<VoiceGuidanceEntry, 17> voiceGuidanceTable{{
     {"まもなく危険地点です", 0x01E0},
 }};
 
+// The entries' numbers, as the command line takes them.
+inline constexpr int minVoice = 0;
+inline constexpr int maxVoice = static_cast<int>(voiceGuidanceTable.size()) - 1;
+
 // The index of the entry whose text is exactly text, if there is one.
 std::optional<int> FindVoiceEntry(std::string_view text);
 // The index of the entry with this code, if there is one.

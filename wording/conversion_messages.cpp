@@ -1,7 +1,7 @@
 #include "wording/conversion_messages.h"
 
-#include "engine/conversion_settings.h"
 #include "text/path_operations.h"
+#include "unitfile/point_file_layout.h"
 
 namespace pinmover {
 
@@ -50,6 +50,21 @@ std::string CompletionText(const ConversionResult& result) {
   return finished + std::to_string(result.writtenCount) + " 地点を次の " +
          std::to_string(result.written.size()) + " つのファイルに書き込みました。\n" +
          ListedEntries(files, result.written.size()) + "\n" + pressOk;
+}
+
+std::string LeftOutText(const ConversionResult& result) {
+  const std::string perFile = std::to_string(maxPointsPerFile);
+  if (result.pointsBeyondLimit) {
+    return "リストには " + perFile + " 点を超える地点があります。最初の " + perFile +
+           " 点だけを書き込みました。";
+  }
+  if (result.writtenCount < result.pointCount) {
+    return "地点が " + std::to_string(result.pointCount) + " 点あります。最初の " +
+           std::to_string(result.writtenCount) + " 点だけを書き込み、残りの " +
+           std::to_string(result.pointCount - result.writtenCount) +
+           " 点は書き込んでいません。すべて書き込むには --split を指定して下さい。";
+  }
+  return {};
 }
 
 }  // namespace pinmover

@@ -42,6 +42,16 @@ const CauseTexts* TextsOf(FileErrorCause cause) {
 
 }  // namespace
 
+std::string ListOpenFailureText(FileErrorCause cause) {
+  switch (cause) {
+    case FileErrorCause::None: return {};
+    case FileErrorCause::FileNotFound: return "ファイルが見つかりませんでした。";
+    case FileErrorCause::AccessDenied: return "ファイル アクセス禁止";
+    case FileErrorCause::SharingViolation: return "ファイルの共有違反です";
+    default: return "読み込みに失敗しました。";
+  }
+}
+
 std::string OpenFailureText(FileErrorCause cause) {
   const CauseTexts* texts = TextsOf(cause);
   return std::string(texts ? texts->openFailure : unknownCauseText);

@@ -6,6 +6,9 @@
 
 namespace pinmover {
 
+// Why a point list did not open, as the user is told it; empty for no failure.
+std::string ListOpenFailureText(FileErrorCause cause);
+
 // Why an output file did not open, as the open failure message says it.
 std::string OpenFailureText(FileErrorCause cause);
 // The whole message for a file that did not open: its path in quotes, then why.

@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "text/utf8_code_points.h"
 #include "platform/text_encoding.h"
+#include "text/utf8.h"
 
 namespace pinmover {
 

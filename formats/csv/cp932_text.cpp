@@ -2,18 +2,11 @@
 
 #include <optional>
 
-#include "text/utf8.h"
 #include "platform/text_encoding.h"
+#include "text/shift_jis.h"
+#include "text/utf8.h"
 
 namespace pinmover {
-
-namespace {
-
-bool IsLeadingByte(unsigned char byte) {
-  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
-
-}  // namespace
 
 std::string Cp932ToUtf8(std::string_view text) {
   if (std::optional<std::string> whole = SjisToUtf8(text)) return *whole;
@@ -21,7 +14,7 @@ std::string Cp932ToUtf8(std::string_view text) {
   std::string converted;
   while (!text.empty()) {
     auto byte = static_cast<unsigned char>(text[0]);
-    std::size_t length = IsLeadingByte(byte) && text.size() > 1 ? 2 : 1;
+    std::size_t length = IsShiftJisLeadByte(byte) && text.size() > 1 ? 2 : 1;
     if (std::optional<std::string> character = SjisToUtf8(text.substr(0, length))) {
       converted += *character;
     } else {

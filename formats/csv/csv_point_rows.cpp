@@ -1,11 +1,10 @@
 #include "formats/csv/csv_point_rows.h"
 
-#include <charconv>
-#include <cmath>
 #include <optional>
 
 #include "formats/csv/cp932_text.h"
 #include "formats/csv/csv_columns.h"
+#include "text/decimal_degrees.h"
 #include "text/utf8.h"
 
 namespace pinmover {
@@ -15,18 +14,6 @@ namespace {
 // Enough for any real header; the message stays readable for a hostile one.
 constexpr std::size_t maxListedColumns = 32;
 constexpr std::size_t maxListedNameBytes = 64;
-
-std::optional<double> DecimalDegrees(std::string_view field) {
-  while (!field.empty() && (field.front() == ' ' || field.front() == '\t')) field.remove_prefix(1);
-  while (!field.empty() && (field.back() == ' ' || field.back() == '\t')) field.remove_suffix(1);
-  if (field.starts_with('+')) field.remove_prefix(1);
-  double value = 0;
-  auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
-  if (error != std::errc{} || end != field.data() + field.size() || !std::isfinite(value)) {
-    return std::nullopt;
-  }
-  return value;
-}
 
 }  // namespace
 
@@ -78,8 +65,8 @@ void CsvPointRows::EndRecord(std::uint64_t line, bool blank) {
   // Without coordinate columns the file is refused; its rows do not count.
   if (!blank && HasCoordinateColumns()) {
     std::string name = nameColumn_ == none ? std::string() : Utf8(name_);
-    std::optional<double> latitude = DecimalDegrees(latitude_);
-    std::optional<double> longitude = DecimalDegrees(longitude_);
+    std::optional<double> latitude = ParseDecimalDegrees(latitude_);
+    std::optional<double> longitude = ParseDecimalDegrees(longitude_);
     if (latitude && longitude) {
       sink_.Add(MapPoint{std::move(name), *latitude, *longitude, line});
     } else {

@@ -13,7 +13,6 @@ namespace pinmover {
 namespace {
 
 constexpr std::size_t blockSize = 64 * 1024;
-constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
 
 // Fills the buffer unless the file ends first, so that a mark at the start is seen whole.
 std::size_t ReadFull(InputFile& file, std::span<char> buffer) {
@@ -28,7 +27,7 @@ std::size_t ReadFull(InputFile& file, std::span<char> buffer) {
 
 CsvEncoding EncodingOf(InputFile& file, std::span<char> block) {
   std::size_t got = ReadFull(file, block);
-  if (std::string_view(block.data(), got).starts_with(byteOrderMark)) return CsvEncoding::Utf8;
+  if (std::string_view(block.data(), got).starts_with(utf8ByteOrderMark)) return CsvEncoding::Utf8;
   Utf8Validator validator;
   while (got > 0) {
     if (!validator.Feed({block.data(), got})) return CsvEncoding::Cp932;
@@ -37,26 +36,30 @@ CsvEncoding EncodingOf(InputFile& file, std::span<char> block) {
   return validator.Finish() ? CsvEncoding::Utf8 : CsvEncoding::Cp932;
 }
 
-ReadResult Failure(ReadFailure failure) { return {std::move(failure), 0}; }
+ReadResult Failure(Problem failure) { return {std::move(failure)}; }
+
+ReadResult OpenFailure(FileErrorCause cause) {
+  return Failure({.kind = ProblemKind::ListOpenFailed, .cause = cause});
+}
 
 }  // namespace
 
-ReadResult CsvFormat::Read(const std::string& path, PointSink& sink) {
+ReadResult ReadCsv(FileSystem& files, const std::string& path, PointSink& sink) {
   auto block = std::make_unique<char[]>(blockSize);
   std::span<char> buffer(block.get(), blockSize);
 
-  OpenResult<InputFile> scanned = files_.OpenForReading(path);
-  if (!scanned.file) return Failure({ReadFailure::Kind::OpenFailed, scanned.cause, 0, 0, {}});
+  OpenResult<InputFile> scanned = files.OpenForReading(path);
+  if (!scanned.file) return OpenFailure(scanned.cause);
   CsvEncoding encoding = EncodingOf(*scanned.file, buffer);
   scanned.file->Close();
 
-  OpenResult<InputFile> opened = files_.OpenForReading(path);
-  if (!opened.file) return Failure({ReadFailure::Kind::OpenFailed, opened.cause, 0, 0, {}});
+  OpenResult<InputFile> opened = files.OpenForReading(path);
+  if (!opened.file) return OpenFailure(opened.cause);
   CsvPointRows rows(sink, encoding);
   CsvRecordSplitter splitter(rows);
   std::size_t got = ReadFull(*opened.file, buffer);
   std::string_view bytes(buffer.data(), got);
-  if (bytes.starts_with(byteOrderMark)) bytes.remove_prefix(byteOrderMark.size());
+  if (bytes.starts_with(utf8ByteOrderMark)) bytes.remove_prefix(utf8ByteOrderMark.size());
   // A header without coordinates makes the rest of the file pointless to read.
   auto missingColumns = [&] { return rows.HeaderRead() && !rows.HasCoordinateColumns(); };
   while (!bytes.empty() && !missingColumns()) {
@@ -69,12 +72,13 @@ ReadResult CsvFormat::Read(const std::string& path, PointSink& sink) {
   opened.file->Close();
 
   if (openQuote) {
-    return Failure({ReadFailure::Kind::NotWellFormed, FileErrorCause::None, openQuote->line,
-                    openQuote->column, "a quoted field is not closed before the end of the file"});
+    return Failure({.kind = ProblemKind::NotWellFormed,
+                    .line = openQuote->line,
+                    .column = openQuote->column,
+                    .detail = "a quoted field is not closed before the end of the file"});
   }
   if (!rows.HasCoordinateColumns()) {
-    return Failure({ReadFailure::Kind::MissingColumns, FileErrorCause::None, 0, 0,
-                    rows.ColumnsFound()});
+    return Failure({.kind = ProblemKind::MissingColumns, .detail = rows.ColumnsFound()});
   }
   return {};
 }

@@ -1,6 +1,7 @@
 #include "formats/csv/csv_writer.h"
 
-#include "text/coordinate_text.h"
+#include "text/decimal_degrees.h"
+#include "text/utf8.h"
 
 namespace pinmover {
 
@@ -21,7 +22,7 @@ std::string Field(const std::string& utf8) {
 std::string CsvDocument(std::span<const ExportedPoint> points) {
   // The byte order mark tells a Japanese spreadsheet the table is UTF-8, not its code page;
   // the CSV reader passes over it.
-  std::string document = "\xEF\xBB\xBFname,lat,lon,icon,voice,voice_text,created\r\n";
+  std::string document = std::string(utf8ByteOrderMark) + "name,lat,lon,icon,voice,voice_text,created\r\n";
   for (const ExportedPoint& point : points) {
     document += Field(point.name) + "," + CoordinateText(point.latitude) + "," +
                 CoordinateText(point.longitude) + "," + std::to_string(point.icon) + "," +

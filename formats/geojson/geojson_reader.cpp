@@ -70,9 +70,9 @@ class SaxEvents {
 
 }  // namespace
 
-ReadResult GeoJsonFormat::Read(const std::string& path, PointSink& sink) {
-  OpenResult<InputFile> opened = files_.OpenForReading(path);
-  if (!opened.file) return {ReadFailure{ReadFailure::Kind::OpenFailed, opened.cause, 0, 0, {}}};
+ReadResult ReadGeoJson(FileSystem& files, const std::string& path, PointSink& sink) {
+  OpenResult<InputFile> opened = files.OpenForReading(path);
+  if (!opened.file) return {Problem{.kind = ProblemKind::ListOpenFailed, .cause = opened.cause}};
   JsonBlockInput input(*opened.file);
   GeoJsonFeatures features(sink);
   SaxEvents events(input, features);
@@ -80,15 +80,14 @@ ReadResult GeoJsonFormat::Read(const std::string& path, PointSink& sink) {
   opened.file->Close();
   if (complete) return {};
 
-  ReadFailure failure{ReadFailure::Kind::Refused, FileErrorCause::None, input.Line(),
-                      input.Column(), {}};
+  Problem failure{.kind = ProblemKind::Refused, .line = input.Line(), .column = input.Column()};
   if (input.TokenTooLong()) {
     failure.detail = "a string, a number or a stretch without either runs longer than " +
                      std::to_string(JsonBlockInput::maxTokenBytes) + " bytes";
   } else if (!features.Refusal().empty()) {
     failure.detail = features.Refusal();
   } else {
-    if (!events.NumberOverflow()) failure.kind = ReadFailure::Kind::NotWellFormed;
+    if (!events.NumberOverflow()) failure.kind = ProblemKind::NotWellFormed;
     failure.detail = events.ParserMessage();
   }
   return {failure, 0};

@@ -2,20 +2,14 @@
 
 #include <string>
 
-#include "formats/point_format.h"
+#include "formats/map_point.h"
+#include "formats/read_result.h"
 #include "platform/file_system.h"
 
 namespace pinmover {
 
 // GeoJSON (RFC 7946) as map apps export it: a FeatureCollection or a single Feature, points as
 // [longitude, latitude(, altitude)], the name in the feature's properties. Read as a stream.
-class GeoJsonFormat : public PointFormat {
- public:
-  explicit GeoJsonFormat(FileSystem& files) : files_(files) {}
-  ReadResult Read(const std::string& path, PointSink& sink) override;
-
- private:
-  FileSystem& files_;
-};
+ReadResult ReadGeoJson(FileSystem& files, const std::string& path, PointSink& sink);
 
 }  // namespace pinmover

@@ -2,7 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "text/coordinate_text.h"
+#include "text/decimal_degrees.h"
 
 namespace pinmover {
 

@@ -2,9 +2,9 @@
 
 #include <optional>
 
+#include "formats/xml/xml_document.h"
 #include "text/bounded_text.h"
 #include "text/decimal_degrees.h"
-#include "formats/xml/xml_document.h"
 
 namespace pinmover {
 
@@ -70,9 +70,9 @@ class WaypointCollector : public XmlHandler {
 
 }  // namespace
 
-ReadResult GpxFormat::Read(const std::string& path, PointSink& sink) {
+ReadResult ReadGpx(FileSystem& files, const std::string& path, PointSink& sink) {
   WaypointCollector collector(sink);
-  ReadResult result = ReadXmlDocument(files_, path, collector);
+  ReadResult result = ReadXmlDocument(files, path, collector);
   result.routeAndTrackPoints = collector.routeAndTrackPoints;
   return result;
 }

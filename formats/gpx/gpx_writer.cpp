@@ -1,8 +1,8 @@
 #include "formats/gpx/gpx_writer.h"
 
-#include "text/utf8_literal.h"
-#include "text/coordinate_text.h"
 #include "formats/xml/xml_text.h"
+#include "text/decimal_degrees.h"
+#include "text/utf8.h"
 
 namespace pinmover {
 

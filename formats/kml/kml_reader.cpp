@@ -2,9 +2,9 @@
 
 #include <optional>
 
+#include "formats/xml/xml_document.h"
 #include "text/bounded_text.h"
 #include "text/decimal_degrees.h"
-#include "formats/xml/xml_document.h"
 
 namespace pinmover {
 
@@ -99,9 +99,9 @@ class PlacemarkCollector : public XmlHandler {
 
 }  // namespace
 
-ReadResult KmlFormat::Read(const std::string& path, PointSink& sink) {
+ReadResult ReadKml(FileSystem& files, const std::string& path, PointSink& sink) {
   PlacemarkCollector collector(sink);
-  return ReadXmlDocument(files_, path, collector);
+  return ReadXmlDocument(files, path, collector);
 }
 
 }  // namespace pinmover

@@ -1,7 +1,7 @@
 #include "formats/kml/kml_writer.h"
 
-#include "text/coordinate_text.h"
 #include "formats/xml/xml_text.h"
+#include "text/decimal_degrees.h"
 
 namespace pinmover {
 

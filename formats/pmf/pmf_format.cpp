@@ -2,29 +2,17 @@
 
 #include <memory>
 
+#include "formats/pmf/dms_text.h"
 #include "formats/pmf/point_list_parser.h"
-#include "unitfile/point_encodings.h"
 
 namespace pinmover {
 
-ReadResult PmfFormat::Read(const std::string& path, PointSink& sink) {
-  ReadResult result;
-  if (reader_.Load(path) != 0) {
-    result.failure = ReadFailure{ReadFailure::Kind::ReportedByReader, FileErrorCause::None, 0, 0, {}};
-    return result;
-  }
-  for (int i = 0; i < reader_.GetCount(); ++i) {
-    sink.Add(UnitPoint{reader_.GetName(i), DmsToUnits(reader_.GetFirstCoordinate(i)),
-                       DmsToUnits(reader_.GetSecondCoordinate(i))});
-  }
-  result.pointsBeyondLimit = reader_.GetCount() == PointListReader::maxRecords && HoldsMoreRecords(path);
-  return result;
-}
+namespace {
 
 // The reader stops at its last slot; only a full list is read once more, its first records
 // counted but not kept, to tell the user that the rest is left out.
-bool PmfFormat::HoldsMoreRecords(const std::string& path) {
-  OpenResult<InputFile> opened = files_.OpenForReading(path);
+bool HoldsMoreRecords(FileSystem& files, const std::string& path) {
+  OpenResult<InputFile> opened = files.OpenForReading(path);
   if (!opened.file) return false;
   InputPointRecord next;
   PointListParser parser({&next, 1}, PointListReader::maxRecords);
@@ -36,6 +24,25 @@ bool PmfFormat::HoldsMoreRecords(const std::string& path) {
   parser.Finish();
   opened.file->Close();
   return parser.Count() > PointListReader::maxRecords;
+}
+
+}  // namespace
+
+ReadResult ReadPointList(PointListReader& reader, FileSystem& files, const std::string& path,
+                         PointSink& sink) {
+  ReadResult result;
+  if (std::optional<Problem> problem = reader.Load(path)) {
+    result.failure = std::move(problem);
+    return result;
+  }
+  for (int i = 0; i < reader.GetCount(); ++i) {
+    sink.Add(UnitPoint{SlotName::FromSjis(reader.GetName(i)),
+                       DmsToUnits(reader.GetFirstCoordinate(i)),
+                       DmsToUnits(reader.GetSecondCoordinate(i))});
+  }
+  result.pointsBeyondLimit =
+      reader.GetCount() == PointListReader::maxRecords && HoldsMoreRecords(files, path);
+  return result;
 }
 
 }  // namespace pinmover

@@ -1,22 +1,18 @@
 #pragma once
 
-#include "formats/point_format.h"
+#include <string>
+
+#include "formats/map_point.h"
 #include "formats/pmf/point_list_reader.h"
+#include "formats/read_result.h"
+#include "platform/file_system.h"
 
 namespace pinmover {
 
-// A list made for the unit: its points pass as the reader gives them. The reader tells the user
-// itself why a list could not be opened, as it always has.
-class PmfFormat : public PointFormat {
- public:
-  PmfFormat(FileSystem& files, PointListReader& reader) : files_(files), reader_(reader) {}
-  ReadResult Read(const std::string& path, PointSink& sink) override;
+inline constexpr std::string_view pointListExtension = "pmf";
 
- private:
-  bool HoldsMoreRecords(const std::string& path);
-
-  FileSystem& files_;
-  PointListReader& reader_;
-};
+// A list made for the unit: its points pass as the reader gives them, in the unit's datum.
+ReadResult ReadPointList(PointListReader& reader, FileSystem& files, const std::string& path,
+                         PointSink& sink);
 
 }  // namespace pinmover

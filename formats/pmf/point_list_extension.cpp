@@ -2,11 +2,11 @@
 
 #include <cstddef>
 
+#include "text/shift_jis.h"
+
 namespace pinmover {
 
 namespace {
-
-bool IsDoubleByteLead(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 
 bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
@@ -16,7 +16,7 @@ bool HasPointListExtension(std::string_view path) {
   std::size_t dot = std::string_view::npos;
   for (std::size_t i = 0; i < path.size(); ++i) {
     char c = path[i];
-    if (IsDoubleByteLead(static_cast<unsigned char>(c)) && i + 1 < path.size()) {
+    if (IsShiftJisLeadByte(static_cast<unsigned char>(c)) && i + 1 < path.size()) {
       ++i;  // its second byte may look like a backslash
     } else if (c == '\\' || c == '/' || (c == ':' && i == 1 && IsAsciiLetter(path[0]))) {
       dot = std::string_view::npos;

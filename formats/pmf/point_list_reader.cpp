@@ -4,7 +4,6 @@
 #include <new>
 #include <type_traits>
 
-#include "wording/list_open_failure.h"
 #include "formats/pmf/point_list_extension.h"
 #include "formats/pmf/point_list_parser.h"
 
@@ -31,21 +30,16 @@ InputPointRecord* ZeroedTable(std::size_t slots) {
 
 }  // namespace
 
-PointListReader::PointListReader(FileSystem& files, ApplicationMessages& messages)
+PointListReader::PointListReader(FileSystem& files)
     : files_(files),
-      messages_(messages),
       records_(ZeroedTable(tableSlots)),
       block_(std::make_unique_for_overwrite<char[]>(blockSize)) {}
 
-int PointListReader::Load(const std::string& path) {
-  if (!HasPointListExtension(path)) {
-    messages_.Show(path + "\n    は認識できないファイルです");
-    return -1;
-  }
+std::optional<Problem> PointListReader::Load(const std::string& path) {
+  if (!HasPointListExtension(path)) return Problem{.kind = ProblemKind::NotAPointList, .path = path};
   OpenResult<InputFile> opened = files_.OpenForReading(path);
   if (!opened.file) {
-    ReportOpenError(opened.cause);
-    return -1;
+    return Problem{.kind = ProblemKind::ListOpenFailed, .path = path, .cause = opened.cause};
   }
   Clear();
   try {
@@ -56,7 +50,7 @@ int PointListReader::Load(const std::string& path) {
     Clear();
     throw;
   }
-  return 0;
+  return std::nullopt;
 }
 
 std::string PointListReader::GetName(int index) const {
@@ -99,11 +93,6 @@ void PointListReader::Parse(InputFile& file) {
   }
   recordCount_ = parser.Count();
   usedSlots_ = std::max(usedSlots_, recordCount_);
-}
-
-int PointListReader::ReportOpenError(FileErrorCause cause) {
-  if (cause != FileErrorCause::None) messages_.Show(ListOpenFailureText(cause));
-  return 0;
 }
 
 }  // namespace pinmover

@@ -5,9 +5,12 @@
 #include <memory>
 #include <string>
 
+#include <optional>
+
 #include "formats/pmf/input_point_record.h"
 #include "platform/file_system.h"
-#include "ui/dialog/application_messages.h"
+#include "problem/problem.h"
+#include "unitfile/point_file_layout.h"
 
 namespace pinmover {
 
@@ -16,11 +19,12 @@ class PointListReader {
  public:
   static constexpr int tableSlots = 2000;
 
-  PointListReader(FileSystem& files, ApplicationMessages& messages);
+  explicit PointListReader(FileSystem& files);
 
-  // 0 when the list was read and parsed; -1 after telling the user why not.
-  // A failure after the open raises FileError (without a path), leaving the table cleared.
-  int Load(const std::string& path);
+  // Nothing when the list was read and parsed, else why not (its extension, or the open; the
+  // table is then as it was). A failure after the open raises FileError (without a path),
+  // leaving the table cleared.
+  std::optional<Problem> Load(const std::string& path);
   int GetCount() const noexcept { return recordCount_; }
   std::string GetName(int index) const;
   std::string GetFirstCoordinate(int index) const;
@@ -30,13 +34,13 @@ class PointListReader {
   // further than the list goes (Load clears the table first). Read errors propagate and leave
   // the table cleared.
   void Parse(InputFile& file);
-  int ReportOpenError(FileErrorCause cause);
 
   const InputPointRecord& Record(int index) const noexcept {
     return index < usedSlots_ ? records_[index] : emptyRecord;
   }
 
-  static constexpr int maxRecords = 200;
+  // A list gives at most as many points as one point file holds.
+  static constexpr int maxRecords = maxPointsPerFile;
   static constexpr std::size_t blockSize = 64 * 1024;
 
  private:
@@ -46,7 +50,6 @@ class PointListReader {
   static constexpr InputPointRecord emptyRecord{};
 
   FileSystem& files_;
-  ApplicationMessages& messages_;
   int recordCount_ = 0;
   std::unique_ptr<InputPointRecord[], FreeTable> records_;
   // Slots from here on read as empty, so clearing can stop here: each holds the empty record

@@ -2,19 +2,34 @@
 
 namespace pinmover {
 
+namespace {
+
+// The parsers' words for what they refuse, alike whichever system's parser met it.
+std::string RefusalText(XmlErrorKind kind) {
+  if (kind == XmlErrorKind::DocumentType) {
+    return "document type declaration (DOCTYPE): not read, since it can define entities and "
+           "name other files";
+  }
+  return "elements nested more than " + std::to_string(maxXmlDepth) + " levels deep";
+}
+
+}  // namespace
+
 ReadResult ReadXmlDocument(FileSystem& files, const std::string& path, XmlHandler& handler) {
   ReadResult result;
   OpenResult<InputFile> opened = files.OpenForReading(path);
   if (!opened.file) {
-    result.failure = ReadFailure{ReadFailure::Kind::OpenFailed, opened.cause, 0, 0, {}};
+    result.failure = Problem{.kind = ProblemKind::ListOpenFailed, .cause = opened.cause};
     return result;
   }
   std::optional<XmlError> error = ParseXml(*opened.file, handler);
   opened.file->Close();
   if (error) {
-    result.failure = ReadFailure{
-        error->refused ? ReadFailure::Kind::Refused : ReadFailure::Kind::NotWellFormed,
-        FileErrorCause::None, error->line, error->column, error->message};
+    const bool malformed = error->kind == XmlErrorKind::Malformed;
+    result.failure = Problem{.kind = malformed ? ProblemKind::NotWellFormed : ProblemKind::Refused,
+                             .line = error->line,
+                             .column = error->column,
+                             .detail = malformed ? error->message : RefusalText(error->kind)};
   }
   return result;
 }

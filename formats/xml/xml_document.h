@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "formats/read_failure.h"
+#include "formats/read_result.h"
 #include "platform/file_system.h"
 #include "platform/xml_reader.h"
 

@@ -6,7 +6,6 @@
 
 #include "platform/posix/expat_shift_jis.h"
 #include "platform/xml_reader.h"
-#include "platform/xml_refusal.h"
 
 namespace pinmover {
 
@@ -54,7 +53,7 @@ class ExpatParse {
     if (refusal_) return refusal_;
     XML_Error code = XML_GetErrorCode(parser);
     if (code == XML_ERROR_NO_MEMORY) throw std::bad_alloc();
-    return XmlError{Line(), Column(), XML_ErrorString(code), false};
+    return XmlError{Line(), Column(), XML_ErrorString(code)};
   }
 
  private:
@@ -88,7 +87,7 @@ class ExpatParse {
     ExpatParse& self = Self(data);
     if (self.Stopped()) return;
     if (++self.depth_ > maxXmlDepth) {
-      self.Refuse(NestingRefusal(self.Line(), self.Column()));
+      self.Refuse({self.Line(), self.Column(), {}, XmlErrorKind::TooDeep});
       return;
     }
     self.Deliver([&] {
@@ -114,7 +113,7 @@ class ExpatParse {
   static void XMLCALL OnDoctype(void* data, const XML_Char*, const XML_Char*, const XML_Char*,
                                 int) {
     ExpatParse& self = Self(data);
-    if (!self.Stopped()) self.Refuse(DocumentTypeRefusal(self.Line(), self.Column()));
+    if (!self.Stopped()) self.Refuse({self.Line(), self.Column(), {}, XmlErrorKind::DocumentType});
   }
 
   std::unique_ptr<XML_ParserStruct, ParserDeleter> parser_;

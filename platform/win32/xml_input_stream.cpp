@@ -7,6 +7,7 @@
 #include "platform/win32/wide_text.h"
 #include "platform/win32/xml_encoding_declaration.h"
 #include "platform/xml_encoding_name.h"
+#include "text/utf8.h"
 
 namespace pinmover {
 
@@ -24,13 +25,6 @@ bool IsEncodingNameCharacter(char c) {
          c == '_' || c == '-';
 }
 
-std::size_t Utf8Length(unsigned char lead) {
-  if (lead >= 0xF0) return 4;
-  if (lead >= 0xE0) return 3;
-  if (lead >= 0xC0) return 2;
-  return 1;
-}
-
 // How much of rest (longer than limit) one read may take. Wine's XmlLite garbles a UTF-8
 // character that a read ends inside or right after, and moves the wrong bytes forward: a read
 // that ends with an ASCII byte is safe. Where the window holds none, a cut between characters
@@ -40,9 +34,7 @@ std::size_t SafeReadLength(std::string_view rest, std::size_t limit) {
   auto lastAscii = std::find_if(window.rbegin(), window.rend(),
                                 [](char byte) { return static_cast<unsigned char>(byte) < 0x80; });
   if (lastAscii != window.rend()) return static_cast<std::size_t>(window.rend() - lastAscii);
-  std::size_t length = limit;
-  while (length > 1 && (static_cast<unsigned char>(rest[length]) & 0xC0) == 0x80) --length;
-  return length;
+  return std::max<std::size_t>(1, Utf8Prefix(rest, limit).size());
 }
 
 bool AllowedInXml(wchar_t c) {
@@ -95,7 +87,7 @@ void XmlInputStream::RethrowReadFailure() const {
 }
 
 XmlError XmlInputStream::ErrorHere(std::string message) const {
-  return {line_, column_ + 1, std::move(message), false};
+  return {line_, column_ + 1, std::move(message)};
 }
 
 bool XmlInputStream::Refill() {
@@ -123,8 +115,8 @@ bool XmlInputStream::Refill() {
 void XmlInputStream::ChooseSource() {
   std::string_view start = block_;
   std::size_t mark = 0;
-  if (start.starts_with("\xEF\xBB\xBF")) {
-    mark = 3;
+  if (start.starts_with(utf8ByteOrderMark)) {
+    mark = utf8ByteOrderMark.size();
   } else if (start.starts_with("\xFF\xFE")) {
     source_ = Source::Utf16Le;
     mark = 2;
@@ -164,7 +156,7 @@ void XmlInputStream::ChooseSource() {
   }
   if (source_ == Source::Utf16Le || source_ == Source::Utf16Be) encodingName_ = "UTF-16";
   block_.erase(0, mark);
-  ready_ = "\xEF\xBB\xBF";
+  ready_ = utf8ByteOrderMark;
 }
 
 // Up to the end of the last character that the bytes hold whole.
@@ -178,18 +170,8 @@ std::size_t XmlInputStream::WholeCharacters(std::string_view bytes) const {
           static_cast<unsigned char>(bytes[source_ == Source::Utf16Le ? even - 1 : even - 2]);
       return high >= 0xD8 && high <= 0xDB ? even - 2 : even;
     }
-    case Source::Utf8: {
-      std::size_t lead = bytes.size();
-      while (lead > 0 && bytes.size() - lead < 4 &&
-             (static_cast<unsigned char>(bytes[lead - 1]) & 0xC0) == 0x80) {
-        --lead;
-      }
-      if (lead == 0) return bytes.size();
-      --lead;
-      return lead + Utf8Length(static_cast<unsigned char>(bytes[lead])) > bytes.size()
-                 ? lead
-                 : bytes.size();
-    }
+    case Source::Utf8:
+      return WholeUtf8Length(bytes);
     case Source::CodePage: {
       std::size_t at = 0;
       while (at < bytes.size() && at + CharacterLength(bytes, at) <= bytes.size()) {
@@ -206,7 +188,7 @@ std::size_t XmlInputStream::WholeCharacters(std::string_view bytes) const {
 std::size_t XmlInputStream::CharacterLength(std::string_view bytes, std::size_t at) const {
   auto byte = static_cast<unsigned char>(bytes[at]);
   if (source_ == Source::Utf16Le || source_ == Source::Utf16Be) return 2;
-  if (source_ == Source::Utf8) return Utf8Length(byte);
+  if (source_ == Source::Utf8) return DecodeUtf8At(bytes, at).length;
   return codePage_ == shiftJis && ::IsDBCSLeadByteEx(shiftJis, byte) ? 2 : 1;
 }
 

@@ -15,11 +15,22 @@ namespace pinmover {
 
 // A document as XmlLite reads it: from the file, a block at a time, decoded here with the
 // system's converters and handed on as UTF-8 with a byte order mark, the declaration's encoding
-// blanked out. Wine's XmlLite reads nothing but UTF-8 and UTF-16 (and UTF-16 past its first
-// read makes it crash), turns bytes that are no UTF-8 into U+FFFD without a word, and lets
-// control characters through; Windows' own would decode other encodings with tables of its own
-// choosing. Decoded here, every document is checked alike: a byte sequence the encoding lacks,
-// or a character XML does not allow, ends the stream with an error that says exactly where.
+// blanked out. Decoded here, every document is checked alike: a byte sequence the encoding
+// lacks, or a character XML does not allow, ends the stream with an error that says exactly
+// where; Windows' own XmlLite would decode other encodings with tables of its own choosing.
+//
+// This file holds every way round the faults of Wine's XmlLite, which the tests run under:
+// 1. it reads nothing but UTF-8 and UTF-16, and fails at once on Shift_JIS or ISO-8859-1;
+// 2. UTF-16 past its first read makes it crash;
+// 3. it turns bytes that are no UTF-8 into U+FFFD without a word, and lets control characters
+//    through;
+// 4. it garbles a UTF-8 character that a read ends inside or right after (SafeReadLength);
+// 5. it garbles a run of more than 8 KiB without an ASCII character (Garbled);
+// 6. at the end of a document that leaves an element open, it hands out empty text for ever
+//    instead of failing (EndlessEmptyText);
+// 7. once a read has failed, it may hand out the last element again and again (Failed);
+// 8. it refuses one level before the depth limit it is given (XmlLiteDepthLimit).
+// The stream takes care of 1 to 4; the parse asks it about 5 to 8.
 //
 // The object lives on its user's stack and outlives the reader that holds it: its reference
 // count follows COM's rules but never deletes it. COM interfaces have no virtual destructor,
@@ -48,8 +59,15 @@ class XmlInputStream final : public ISequentialStream {
   const std::optional<XmlError>& DecodingError() const { return decodingError_; }
   // Whether XmlLite has had the whole document.
   bool Exhausted() const { return ended_ && readyOffset_ == ready_.size(); }
-  // How many U+FFFD the document itself has held so far.
-  std::uint64_t ReplacementCharacters() const { return replacementCharacters_; }
+  // Whether XmlLite garbled characters: it gave out more U+FFFD than the document has held.
+  bool Garbled(std::uint64_t replacementCharactersGivenOut) const {
+    return replacementCharactersGivenOut > replacementCharacters_;
+  }
+  // Whether a text of this length is the empty text XmlLite hands out for ever at the end of a
+  // document that leaves an element open.
+  bool EndlessEmptyText(std::size_t textLength) const { return textLength == 0 && Exhausted(); }
+  // The depth limit to give XmlLite so that it refuses no document of maxDepth levels.
+  static constexpr LONG_PTR XmlLiteDepthLimit(int maxDepth) { return maxDepth + 2; }
   // An error at the place just after the last character given to XmlLite.
   XmlError ErrorHere(std::string message) const;
 

@@ -15,7 +15,6 @@
 #include "platform/win32/xml_input_stream.h"
 #include "platform/win32/xmllite_errors.h"
 #include "platform/xml_reader.h"
-#include "platform/xml_refusal.h"
 
 namespace pinmover {
 
@@ -59,21 +58,20 @@ class XmlLiteParse {
     std::optional<XmlError> stop;
     try {
       XmlNodeType type = XmlNodeType_None;
-      // Once the stream has failed, nothing XmlLite says counts: Wine's may hand out the last
-      // element again and again.
+      // Once the stream has failed, nothing XmlLite says counts.
       while (!stop && (result = reader_.Read(&type)) == S_OK && !stream_.Failed()) {
         stop = Deliver(type);
       }
     } catch (const ParseFailure& failure) {
-      stop = XmlError{Line(), Column(), failure.message, false};
+      stop = XmlError{Line(), Column(), failure.message};
     }
     stream_.RethrowReadFailure();
     if (stream_.DecodingError()) return stream_.DecodingError();
     if (stop) return stop;
     if (result == E_OUTOFMEMORY) throw std::bad_alloc();
-    if (result == Code(WC_E_DTDPROHIBITED)) return DocumentTypeRefusal(Line(), Column());
-    if (result == Code(SC_E_MAXELEMENTDEPTH)) return NestingRefusal(Line(), Column());
-    if (FAILED(result)) return XmlError{Line(), Column(), XmlLiteErrorText(result), false};
+    if (result == Code(WC_E_DTDPROHIBITED)) return Refusal(XmlErrorKind::DocumentType);
+    if (result == Code(SC_E_MAXELEMENTDEPTH)) return Refusal(XmlErrorKind::TooDeep);
+    if (FAILED(result)) return XmlError{Line(), Column(), XmlLiteErrorText(result)};
     // Expat calls a document without an element, or one that stops inside one, not well formed;
     // so do we, whatever XmlLite thinks of it.
     if (!sawElement_ || depth_ != 0) return EndOfInput();
@@ -93,14 +91,10 @@ class XmlLiteParse {
       case XmlNodeType_CDATA:
       case XmlNodeType_Whitespace:
         // Blanks around the root element are no character data, as expat sees it.
-        if (depth_ > 0 && Text() == 0 && stream_.Exhausted()) {
-          // Wine's XmlLite, at the end of a document that leaves an element open, hands out
-          // empty text for ever instead of failing.
-          return EndOfInput();
-        }
+        if (depth_ > 0 && stream_.EndlessEmptyText(Text())) return EndOfInput();
         return std::nullopt;
       case XmlNodeType_DocumentType:
-        return DocumentTypeRefusal(Line(), Column());
+        return Refusal(XmlErrorKind::DocumentType);
       default:
         return std::nullopt;
     }
@@ -108,7 +102,7 @@ class XmlLiteParse {
 
   std::optional<XmlError> StartElement() {
     bool empty = reader_.IsEmptyElement();
-    if (++depth_ > maxXmlDepth) return NestingRefusal(Line(), Column());
+    if (++depth_ > maxXmlDepth) return Refusal(XmlErrorKind::TooDeep);
     sawElement_ = true;
     std::string name = Utf8(LocalName());
     values_.clear();
@@ -148,6 +142,8 @@ class XmlLiteParse {
     return length;
   }
 
+  XmlError Refusal(XmlErrorKind kind) { return {Line(), Column(), {}, kind}; }
+
   XmlError EndOfInput() const { return stream_.ErrorHere(XmlLiteErrorText(Code(MX_E_INPUTEND))); }
 
   bool IsNamespaceDeclaration() {
@@ -172,12 +168,11 @@ class XmlLiteParse {
     return {value, length};
   }
 
-  // Counts the U+FFFD that XmlLite gives out: more than the document has held so far means it
-  // garbled characters, and the text must not reach the handler.
+  // Text that XmlLite garbled must not reach the handler.
   std::string Utf8(std::wstring_view wide) {
     replacementCharacters_ +=
         static_cast<std::uint64_t>(std::count(wide.begin(), wide.end(), L'\uFFFD'));
-    if (replacementCharacters_ > stream_.ReplacementCharacters()) {
+    if (stream_.Garbled(replacementCharacters_)) {
       throw ParseFailure{
           "XmlLite garbled the text: a run of more than 8 KiB without an ASCII character, which "
           "Wine's XmlLite cannot read"};
@@ -222,12 +217,12 @@ std::optional<XmlError> ParseXml(InputFile& file, XmlHandler& handler) {
   if (result == E_OUTOFMEMORY) throw std::bad_alloc();
   if (FAILED(result)) return XmlError{0, 0, XmlLiteErrorText(result)};
   std::unique_ptr<IXmlReader, Releaser> reader(created);
-  // Our own count of the depth decides; XmlLite's limit, set beyond it, is a second guard
-  // (Wine's refuses one level before the limit it is given).
+  // Our own count of the depth decides; XmlLite's limit, set beyond it, is a second guard.
   for (auto [property, value] : {
            std::pair{XmlReaderProperty_DtdProcessing, LONG_PTR{DtdProcessing_Prohibit}},
            std::pair{XmlReaderProperty_XmlResolver, LONG_PTR{0}},
-           std::pair{XmlReaderProperty_MaxElementDepth, LONG_PTR{maxXmlDepth + 2}},
+           std::pair{XmlReaderProperty_MaxElementDepth,
+                     XmlInputStream::XmlLiteDepthLimit(maxXmlDepth)},
        }) {
     result = reader->SetProperty(property, value);
     if (FAILED(result)) return XmlError{0, 0, XmlLiteErrorText(result)};

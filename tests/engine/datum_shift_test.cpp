@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "engine/datum_shift.h"
-#include "unitfile/point_encodings.h"
+#include "formats/pmf/dms_text.h"
 
 namespace pinmover {
 namespace {

@@ -4,14 +4,14 @@
 #include <vector>
 
 #include "engine/point_export.h"
-#include "text/coordinate_text.h"
-#include "unitfile/point_file_inspection.h"
-#include "unitfile/point_image.h"
 #include "tests/engine/exported_document_reader.h"
 #include "tests/fakes/fake_clock.h"
 #include "tests/fakes/fake_file_system.h"
-#include "tests/fakes/recording_message_box.h"
+#include "tests/fakes/shown_problems.h"
 #include "tests/formats/format_test_files.h"
+#include "text/decimal_degrees.h"
+#include "unitfile/point_file_inspection.h"
+#include "unitfile/point_image.h"
 
 namespace pinmover {
 namespace {
@@ -30,7 +30,7 @@ class DamagedExport : public ::testing::Test {
       if (i == 3) continue;
       image.InitPoint(i);
       image.SetName(i, names[static_cast<std::size_t>(i)]);
-      image.SetIcon(i, "12");
+      image.SetIcon(i, 12);
       image.SetVoice(i, 0x0020);
       image.SetLongitudeUnits(i, 1030000000);
       image.SetLatitudeUnits(i, i == 2 ? 737280001 : 263000000);
@@ -48,9 +48,7 @@ class DamagedExport : public ::testing::Test {
 
   testing::FakeFileSystem files;
   testing::FakeClock clock;
-  testing::RecordingMessageBox boxes;
-  ApplicationMessages messages{boxes, "pinmover"};
-  PointImage image{files, clock, messages};
+  PointImage image{files, clock};
   std::string file;
 };
 
@@ -58,42 +56,40 @@ TEST_F(DamagedExport, ExportsWhatCanBeReadAndTellsTheRest) {
   const PointFileInspection dump = InspectPointFile(
       {reinterpret_cast<const std::uint8_t*>(file.data()), file.size()}, file.size());
   ASSERT_EQ(dump.points.size(), 3u);
-  for (const ExportFormat& format : ExportFormats()) {
-    SCOPED_TRACE(format.name);
-    std::optional<PointExport> exported =
-        ExportPointFile(files, messages, "damaged.pnt", format, Datum::Wgs84);
-    ASSERT_TRUE(exported);
+  for (const Format* format : WrittenFormats()) {
+    SCOPED_TRACE(format->name);
+    const PointExport exported = ExportPointFile(files, "damaged.pnt", *format, Datum::Wgs84);
+    ASSERT_FALSE(exported.failure);
     // The file's problems in dump's words, then what the export met.
-    ASSERT_EQ(exported->problems.size(), dump.problems.size() + 3);
-    EXPECT_TRUE(std::equal(dump.problems.begin(), dump.problems.end(), exported->problems.begin()));
-    const std::vector<std::string> own(
-        exported->problems.begin() + static_cast<std::ptrdiff_t>(dump.problems.size()),
-        exported->problems.end());
+    ASSERT_EQ(exported.problems.size(), dump.problems.size() + 3);
+    EXPECT_TRUE(std::equal(dump.problems.begin(), dump.problems.end(), exported.problems.begin()));
+    const std::vector<std::string> own = testing::PointFileWords(
+        {exported.problems.begin() + static_cast<std::ptrdiff_t>(dump.problems.size()),
+         exported.problems.end()});
     EXPECT_NE(own[0].find("枠 1: "), std::string::npos);
     EXPECT_NE(own[0].find("2D 21"), std::string::npos);
     EXPECT_NE(own[1].find("FF 07"), std::string::npos);
     EXPECT_EQ(own[2].rfind("枠 2: ", 0), 0u);
 
-    EXPECT_EQ(exported->pointCount, 2u);
+    EXPECT_EQ(exported.pointCount, 2u);
     const std::vector<testing::ReadBackPoint> points =
-        testing::ReadExportedDocument(format.name, exported->document);
+        testing::ReadExportedDocument(format->name, exported.document);
     ASSERT_EQ(points.size(), 2u);
     EXPECT_EQ(points[0].name, "A<&\",>");
     EXPECT_EQ(points[1].name, testing::U8(u8"東\uFFFDA\uFFFD"));
     EXPECT_EQ(points[1].icon, "12");
     EXPECT_EQ(points[1].voice, "2");
   }
-  EXPECT_TRUE(boxes.shown.empty());
 }
 
 TEST_F(DamagedExport, AVoiceCodeOutsideTheListIsWrittenAsItsNumber) {
   Slot(0, 150) = static_cast<char>(0x82);  // voice bits 0x0240
   Slot(0, 151) = 0x40;
   files.files["damaged.pnt"] = file;
-  std::optional<PointExport> exported =
-      ExportPointFile(files, messages, "damaged.pnt", *ExportFormatNamed("geojson"), Datum::Wgs84);
-  ASSERT_TRUE(exported);
-  const auto points = testing::ReadExportedDocument("geojson", exported->document);
+  const PointExport exported =
+      ExportPointFile(files, "damaged.pnt", *FormatNamed("geojson"), Datum::Wgs84);
+  ASSERT_FALSE(exported.failure);
+  const auto points = testing::ReadExportedDocument("geojson", exported.document);
   EXPECT_EQ(points[0].voice, "576");
   EXPECT_EQ(points[0].voiceText, "");
 }
@@ -101,10 +97,12 @@ TEST_F(DamagedExport, AVoiceCodeOutsideTheListIsWrittenAsItsNumber) {
 TEST_F(DamagedExport, AFailedWriteKeepsTheEarlierFileAndNamesIt) {
   files.files["out.gpx"] = "earlier";
   files.faults["out.gpx"].failAfterBytes = 10;
-  EXPECT_FALSE(WriteDocument(files, messages, "out.gpx", std::string(100, 'x')));
+  const std::optional<Problem> failure = WriteDocument(files, "out.gpx", std::string(100, 'x'));
+  ASSERT_TRUE(failure);
   EXPECT_EQ(files.files["out.gpx"], "earlier");
-  ASSERT_EQ(boxes.shown.size(), 1u);
-  EXPECT_NE(boxes.shown[0].text.find("C:\\work\\out.gpx"), std::string::npos);
+  const auto shown = testing::ShownProblem(*failure, files);
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_NE(shown[0].text.find("C:\\work\\out.gpx"), std::string::npos);
   EXPECT_EQ(files.openFiles, 0);
 }
 

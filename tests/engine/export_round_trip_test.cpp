@@ -7,12 +7,12 @@
 #include "engine/datum_shift.h"
 #include "engine/point_conversion.h"
 #include "engine/point_export.h"
-#include "unitfile/voice_guidance_table.h"
-#include "unitfile/point_file_inspection.h"
 #include "platform/text_encoding.h"
 #include "tests/engine/exported_document_reader.h"
 #include "tests/fakes/fake_conversion_desk.h"
 #include "tests/formats/format_test_files.h"
+#include "unitfile/point_file_inspection.h"
+#include "unitfile/voice_guidance_table.h"
 
 namespace pinmover {
 namespace {
@@ -35,7 +35,8 @@ class ExportRoundTrip : public ::testing::Test, protected testing::FakeConversio
     request.icon = icon;
     request.voiceCode = voiceGuidanceTable.at(static_cast<std::size_t>(voice)).code;
     request.datum = datum;
-    ConversionResult result = ConvertPoints(formats, image, request, messages, boxes, nullptr);
+    ConversionResult result =
+        ConvertPoints(formats, *FormatForPath(input), image, request, nullptr);
     EXPECT_EQ(result.outcome, ConversionOutcome::Converted) << input;
     const std::string& file = files.files[output];
     return InspectPointFile({reinterpret_cast<const std::uint8_t*>(file.data()), file.size()},
@@ -65,15 +66,14 @@ TEST_F(ExportRoundTrip, KeepsWhatTheUnitHolds) {
       const PointFileInspection original = Convert(fixture, "original.pnt", datum, icon, voice);
       ASSERT_FALSE(original.points.empty());
 
-      for (const ExportFormat& format : ExportFormats()) {
-        SCOPED_TRACE(format.name);
-        std::optional<PointExport> exported =
-            ExportPointFile(files, messages, "original.pnt", format, datum);
-        ASSERT_TRUE(exported);
-        EXPECT_TRUE(exported->problems.empty());
+      for (const Format* format : WrittenFormats()) {
+        SCOPED_TRACE(format->name);
+        const PointExport exported = ExportPointFile(files, "original.pnt", *format, datum);
+        ASSERT_FALSE(exported.failure);
+        EXPECT_TRUE(exported.problems.empty());
 
         const std::vector<testing::ReadBackPoint> fields =
-            testing::ReadExportedDocument(format.name, exported->document);
+            testing::ReadExportedDocument(format->name, exported.document);
         ASSERT_EQ(fields.size(), original.points.size());
         for (const testing::ReadBackPoint& point : fields) {
           EXPECT_EQ(point.icon, std::to_string(icon));
@@ -83,8 +83,8 @@ TEST_F(ExportRoundTrip, KeepsWhatTheUnitHolds) {
           EXPECT_EQ(point.created, created);
         }
 
-        const std::string back = "back." + std::string(format.extensions.front());
-        files.files[back] = exported->document;
+        const std::string back = "back." + std::string(format->extensions.front());
+        files.files[back] = exported.document;
         const PointFileInspection converted = Convert(back, "back.pnt", datum);
         ASSERT_EQ(converted.points.size(), original.points.size());
         for (std::size_t i = 0; i < original.points.size(); ++i) {

@@ -5,8 +5,10 @@
 
 #include "engine/datum_shift.h"
 #include "engine/point_conversion.h"
-#include "unitfile/point_encodings.h"
 #include "tests/fakes/fake_conversion_desk.h"
+#include "tests/fakes/recording_message_box.h"
+#include "ui/dialog/application_messages.h"
+#include "wording/problem_messages.h"
 
 namespace pinmover {
 namespace {
@@ -43,10 +45,10 @@ std::string SlotName(const std::string& file, int slot) {
   return name;
 }
 
-class CollectedReports : public ImportReportSink {
+class CollectedReports : public ProblemSink {
  public:
-  void Report(const ImportReport& report) override { reports.push_back(report); }
-  std::vector<ImportReport> reports;
+  void Report(const Problem& report) override { reports.push_back(report); }
+  std::vector<Problem> reports;
 };
 
 class PointConversionTest : public ::testing::Test, protected testing::FakeConversionDesk {
@@ -58,13 +60,29 @@ class PointConversionTest : public ::testing::Test, protected testing::FakeConve
     request.outputPath = "tour.pnt";
     request.icon = 7;
     request.datum = datum;
+    request.overflow = Overflow::Ask;
     request.writeAllInFiles = [&](std::uint64_t count) {
       asked.push_back(count);
       return split;
     };
-    return ConvertPoints(formats, image, request, messages, runBoxes, &reports);
+    ConversionResult result =
+        ConvertPoints(formats, *FormatForPath(input), image, request, &reports);
+    // What the dialog shows for it: the conversion's own words in its boxes, a list's and a
+    // file's in the application's.
+    if (result.problem) {
+      for (const Message& message : ProblemMessages(*result.problem, files)) {
+        if (message.caption.empty()) {
+          messages.Show(message);
+        } else {
+          runBoxes.Show(message.text, message.caption, message.style);
+        }
+      }
+    }
+    return result;
   }
 
+  testing::RecordingMessageBox boxes;
+  ApplicationMessages messages{boxes, "pinmover"};
   testing::RecordingMessageBox runBoxes;
   CollectedReports reports;
   std::vector<std::uint64_t> asked;
@@ -137,8 +155,8 @@ TEST_F(PointConversionTest, PointsOffTheEarthAreSkippedAndReported) {
   ConversionResult result = Convert("odd.gpx");
   EXPECT_EQ(result.pointCount, 1u);
   ASSERT_EQ(reports.reports.size(), 1u);
-  EXPECT_EQ(reports.reports[0].kind, ImportReport::Kind::OutOfRange);
-  EXPECT_EQ(reports.reports[0].pointNumber, 1u);
+  EXPECT_EQ(reports.reports[0].kind, ProblemKind::OutOfRange);
+  EXPECT_EQ(reports.reports[0].point, 1u);
   EXPECT_EQ(reports.reports[0].name, "P1");
   EXPECT_EQ(SlotName(files.files.at("tour.pnt"), 0), "ok");
 }

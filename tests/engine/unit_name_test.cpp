@@ -3,9 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "unitfile/jis_x0208.h"
 #include "engine/unit_name.h"
-#include "unitfile/point_file_inspection.h"
+#include "unitfile/jis_x0208.h"
 
 namespace pinmover {
 namespace {
@@ -69,7 +68,7 @@ TEST(MakeUnitName, FollowsEveryNameRule) {
   for (const NameCase& c : cases) {
     SCOPED_TRACE(c.rule);
     const UnitName name = MakeUnitName(c.utf8);
-    EXPECT_EQ(name.sjis, c.sjis);
+    EXPECT_EQ(name.name, SlotName::FromSjis(c.sjis));
     EXPECT_EQ(name.cut, c.cut);
     EXPECT_EQ(name.controlsReplaced, c.controlsReplaced);
     EXPECT_EQ(name.missing, c.missing);
@@ -88,7 +87,7 @@ TEST(MakeUnitName, KeepsEveryJisX0208CharacterThatExportWrites) {
       const auto [first, second] =
           JisPairToSjis(static_cast<std::uint8_t>(j1), static_cast<std::uint8_t>(j2));
       const std::string sjis = {'<', static_cast<char>(first), static_cast<char>(second), '>'};
-      ASSERT_EQ(MakeUnitName("<" + *utf8 + ">").sjis, sjis) << j1 << ' ' << j2;
+      ASSERT_EQ(MakeUnitName("<" + *utf8 + ">").name, SlotName::FromSjis(sjis)) << j1 << ' ' << j2;
     }
   }
   EXPECT_EQ(characters, 6879);  // all of JIS X 0208:1990

@@ -10,8 +10,8 @@
 namespace pinmover::testing {
 namespace {
 
-using Reading = FormatReading<CsvFormat>;
-using Kind = ReadFailure::Kind;
+using Reading = FormatReading<ReadCsv>;
+using Kind = ProblemKind;
 constexpr SkipReason unreadable = SkipReason::UnreadableCoordinates;
 
 TEST(CsvFormatTest, ExcelFileInCodePage932) {
@@ -186,7 +186,7 @@ std::string ManyColumnsListed() {
 
 class CsvRefusedTest : public ::testing::TestWithParam<RefusedFile> {};
 
-TEST_P(CsvRefusedTest, FailsWithWhereAndWhy) { ExpectRefused<CsvFormat>(GetParam()); }
+TEST_P(CsvRefusedTest, FailsWithWhereAndWhy) { ExpectRefused<ReadCsv>(GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(
     Files, CsvRefusedTest,
@@ -207,7 +207,7 @@ TEST(CsvFormatTest, OpenFailureCarriesItsCause) {
   ReadResult result = reading.Read("lat,lon\n");
 
   ASSERT_TRUE(result.failure);
-  EXPECT_EQ(result.failure->kind, Kind::OpenFailed);
+  EXPECT_EQ(result.failure->kind, Kind::ListOpenFailed);
   EXPECT_EQ(result.failure->cause, FileErrorCause::AccessDenied);
 }
 

@@ -7,11 +7,10 @@
 #include <iterator>
 #include <string>
 
-#include "text/utf8_literal.h"
-#include "formats/point_format.h"
-#include "text/utf8.h"
+#include "formats/read_result.h"
 #include "tests/fakes/fake_file_system.h"
 #include "tests/fakes/recording_point_sink.h"
+#include "text/utf8.h"
 
 namespace pinmover::testing {
 
@@ -23,15 +22,17 @@ inline std::string Fixture(const std::string& name) {
 
 inline std::string U8(const char8_t* text) { return std::string(Utf8(text)); }
 
+using ReadFunction = ReadResult (*)(FileSystem& files, const std::string& path, PointSink& sink);
+
 // One format reading a file from an in-memory disk into a recording sink.
-template <class Format>
+template <ReadFunction read>
 struct FormatReading {
   FakeFileSystem files;
   RecordingPointSink sink;
 
   ReadResult Read(std::string content, const std::string& path = "in") {
     files.files[path] = std::move(content);
-    return Format(files).Read(path, sink);
+    return read(files, path, sink);
   }
 };
 
@@ -39,15 +40,15 @@ struct FormatReading {
 struct RefusedFile {
   const char* what;
   std::string text;
-  ReadFailure::Kind kind;
+  ProblemKind kind;
   std::uint64_t line;
   std::uint64_t column;
   std::string detailPart;  // words the detail holds
 };
 
-template <class Format>
+template <ReadFunction read>
 void ExpectRefused(const RefusedFile& file) {
-  FormatReading<Format> reading;
+  FormatReading<read> reading;
   ReadResult result = reading.Read(file.text);
 
   ASSERT_TRUE(result.failure) << file.what;

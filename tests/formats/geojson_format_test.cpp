@@ -10,8 +10,8 @@
 namespace pinmover::testing {
 namespace {
 
-using Reading = FormatReading<GeoJsonFormat>;
-using Kind = ReadFailure::Kind;
+using Reading = FormatReading<ReadGeoJson>;
+using Kind = ProblemKind;
 
 TEST(GeoJsonFormatTest, SavedPlacesExportNamesEachPlaceByTitleThenLocationName) {
   Reading reading;
@@ -107,7 +107,7 @@ std::string Repeated(const std::string& piece, std::size_t times) {
 
 class GeoJsonRefusedTest : public ::testing::TestWithParam<RefusedFile> {};
 
-TEST_P(GeoJsonRefusedTest, FailsWithWhereAndWhy) { ExpectRefused<GeoJsonFormat>(GetParam()); }
+TEST_P(GeoJsonRefusedTest, FailsWithWhereAndWhy) { ExpectRefused<ReadGeoJson>(GetParam()); }
 
 const std::string megabyteOfA(std::size_t{2} << 20, 'a');
 
@@ -148,10 +148,10 @@ TEST(GeoJsonFormatTest, OpenFailureCarriesItsCause) {
   Reading reading;
   reading.files.faults["in"].openCause = FileErrorCause::SharingViolation;
   ReadResult refused = reading.Read("{}");
-  ReadResult missing = GeoJsonFormat(reading.files).Read("absent", reading.sink);
+  ReadResult missing = ReadGeoJson(reading.files, "absent", reading.sink);
 
   ASSERT_TRUE(refused.failure && missing.failure);
-  EXPECT_EQ(refused.failure->kind, Kind::OpenFailed);
+  EXPECT_EQ(refused.failure->kind, Kind::ListOpenFailed);
   EXPECT_EQ(refused.failure->cause, FileErrorCause::SharingViolation);
   EXPECT_EQ(missing.failure->cause, FileErrorCause::FileNotFound);
 }

@@ -16,7 +16,7 @@ using Points = std::vector<MapPoint>;
 using Skipped = std::vector<SkippedItem>;
 
 TEST(GpxFormatTest, WaypointsAreTakenAndRouteAndTrackPointsCounted) {
-  testing::FormatReading<GpxFormat> reading;
+  testing::FormatReading<ReadGpx> reading;
   ReadResult result = reading.Read(Fixture("phone_app.gpx"));
   EXPECT_FALSE(result.failure);
   EXPECT_EQ(result.routeAndTrackPoints, 3u);
@@ -29,19 +29,19 @@ TEST(GpxFormatTest, WaypointsAreTakenAndRouteAndTrackPointsCounted) {
 }
 
 TEST(GpxFormatTest, TheFirstVersionAndTrackOnlyFiles) {
-  testing::FormatReading<GpxFormat> reading;
+  testing::FormatReading<ReadGpx> reading;
   EXPECT_FALSE(reading.Read(Fixture("version_1_0.gpx")).failure);
   EXPECT_EQ(reading.sink.points, (Points{{U8(u8"Sapporo 駅"), 43.062096, 141.354376, 0},
                                          {"Opera House", -33.8568, 151.2153, 0}}));
 
-  testing::FormatReading<GpxFormat> tracks;
+  testing::FormatReading<ReadGpx> tracks;
   ReadResult result = tracks.Read(Fixture("tracks_only.gpx"));
   EXPECT_EQ(result.routeAndTrackPoints, 3u);
   EXPECT_TRUE(tracks.sink.points.empty());
 }
 
 TEST(KmlFormatTest, PlacemarksWithPointsAtAnyDepth) {
-  testing::FormatReading<KmlFormat> reading;
+  testing::FormatReading<ReadKml> reading;
   EXPECT_FALSE(reading.Read(Fixture("map_export.kml")).failure);
   EXPECT_EQ(reading.sink.points, (Points{{U8(u8"浅草寺 & 雷門"), 35.7147651, 139.7966553, 0},
                                          {U8(u8"赤レンガ倉庫"), 35.4527, 139.6425, 0},
@@ -52,18 +52,18 @@ TEST(KmlFormatTest, PlacemarksWithPointsAtAnyDepth) {
 }
 
 TEST(XmlFormatsTest, DocumentsThatCannotBeReadSayWhy) {
-  testing::FormatReading<GpxFormat> broken;
+  testing::FormatReading<ReadGpx> broken;
   ReadResult result = broken.Read("<?xml version=\"1.0\"?>\n<gpx>\n<wpt lat=\"1\" lon=\"2\">\n</gpx>\n");
   ASSERT_TRUE(result.failure);
-  EXPECT_EQ(result.failure->kind, ReadFailure::Kind::NotWellFormed);
+  EXPECT_EQ(result.failure->kind, ProblemKind::NotWellFormed);
   EXPECT_EQ(result.failure->line, 4u);
   EXPECT_EQ(broken.files.openFiles, 0);
 
-  testing::FormatReading<KmlFormat> held;
+  testing::FormatReading<ReadKml> held;
   held.files.faults["in"].openCause = FileErrorCause::SharingViolation;
   result = held.Read("<kml/>");
   ASSERT_TRUE(result.failure);
-  EXPECT_EQ(result.failure->kind, ReadFailure::Kind::OpenFailed);
+  EXPECT_EQ(result.failure->kind, ProblemKind::ListOpenFailed);
   EXPECT_EQ(result.failure->cause, FileErrorCause::SharingViolation);
 }
 

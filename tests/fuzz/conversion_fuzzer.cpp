@@ -7,14 +7,16 @@
 #include <string>
 #include <vector>
 
+#include "formats/pmf/dms_text.h"
+#include "tests/fakes/fake_dialog.h"
+#include "tests/formats/pmf/reference_point_list.h"
+#include "tests/fuzz/fuzz_check.h"
 #include "ui/dialog/raised_error_report.h"
-#include "unitfile/voice_guidance_table.h"
+#include "unitfile/jis_x0208.h"
 #include "unitfile/point_encodings.h"
 #include "unitfile/point_file_inspection.h"
 #include "unitfile/point_file_layout.h"
-#include "tests/fakes/fake_dialog.h"
-#include "tests/fuzz/fuzz_check.h"
-#include "tests/formats/pmf/reference_point_list.h"
+#include "unitfile/voice_guidance_table.h"
 
 namespace {
 
@@ -47,20 +49,20 @@ std::uint32_t BigEndianAt(const std::uint8_t* bytes) {
 
 // One memcmp, where a byte-by-byte loop would have the fuzzer trace every byte of the file.
 bool AllZero(const std::uint8_t* bytes, std::size_t size) {
-  static const std::uint8_t zeros[PointImage::fileSize]{};
+  static const std::uint8_t zeros[pointFileSize]{};
   return std::memcmp(bytes, zeros, size) == 0;
 }
 
 void CheckPointFile(const std::string& file, const std::vector<InputPointRecord>& records,
                     int iconPosition, std::uint16_t voiceCode) {
-  PINMOVER_FUZZ_CHECK(file.size() == PointImage::fileSize);
+  PINMOVER_FUZZ_CHECK(file.size() == pointFileSize);
   const auto* image = reinterpret_cast<const std::uint8_t*>(file.data());
   PINMOVER_FUZZ_CHECK(std::memcmp(image, pointFileSignature, sizeof pointFileSignature) == 0);
   PINMOVER_FUZZ_CHECK(AllZero(image + sizeof pointFileSignature,
                               headerSize - sizeof pointFileSignature));
-  const std::size_t filled = std::min<std::size_t>(records.size(), PointImage::maxUsedSlots);
+  const std::size_t filled = std::min<std::size_t>(records.size(), maxPointsPerFile);
   PINMOVER_FUZZ_CHECK(AllZero(image + headerSize + filled * recordSize,
-                              (PointImage::slotCount - filled) * recordSize));
+                              (slotCount - filled) * recordSize));
   for (std::size_t slot = 0; slot < filled; ++slot) {
     const std::uint8_t* bytes = image + headerSize + slot * recordSize;
     PINMOVER_FUZZ_CHECK(BigEndianAt(bytes + offsetof(PointImageRecord, inUse)) == 1);
@@ -135,9 +137,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   desk.dialog.inputExtension = "pmf";
   desk.dialog.outputExtension = "pnt";
 
-  // As the dialog's command handling runs it: a raised file error is reported there.
+  // As the dialog's command handling runs it. A file that fails after it was opened is reported
+  // with the stop icon, alone.
+  const bool completed =
+      RunReportingErrors(desk.messages, desk.files, [] { desk.dialog.ConversionRun(); });
   const bool raised =
-      !RunReportingErrors(desk.messages, desk.files, [] { desk.dialog.ConversionRun(); });
+      !completed || std::any_of(desk.boxes.shown.begin(), desk.boxes.shown.end(), [](const auto& box) {
+        return (box.style & message_style::iconMask) == message_style::iconStop;
+      });
   PINMOVER_FUZZ_CHECK(!raised || desk.boxes.shown.size() == 1);
   PINMOVER_FUZZ_CHECK(desk.files.openFiles == 0);
 

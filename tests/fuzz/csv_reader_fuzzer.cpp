@@ -7,11 +7,11 @@
 
 #include "formats/csv/csv_reader.h"
 #include "formats/csv/csv_record_splitter.h"
-#include "text/utf8.h"
 #include "tests/fakes/fake_file_system.h"
 #include "tests/fakes/recording_point_sink.h"
 #include "tests/fuzz/delivered_points_check.h"
 #include "tests/fuzz/fuzz_check.h"
+#include "text/utf8.h"
 
 namespace {
 
@@ -69,16 +69,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FakeFileSystem files;
   files.files["in.csv"] = text;
   RecordingPointSink sink;
-  ReadResult result = CsvFormat(files).Read("in.csv", sink);
+  ReadResult result = ReadCsv(files, "in.csv", sink);
 
   const std::uint64_t lines = LinesOf(text);
   PINMOVER_FUZZ_CHECK(sink.points.size() + sink.skipped.size() <= lines);
   // The header takes a line at least: points start on the second.
   CheckDelivered(sink, maxNameBytes, 2, lines);
   if (result.failure) {
-    const ReadFailure& failure = *result.failure;
-    PINMOVER_FUZZ_CHECK(failure.kind == ReadFailure::Kind::NotWellFormed ||
-                        failure.kind == ReadFailure::Kind::MissingColumns);
+    const Problem& failure = *result.failure;
+    PINMOVER_FUZZ_CHECK(failure.kind == ProblemKind::NotWellFormed ||
+                        failure.kind == ProblemKind::MissingColumns);
     PINMOVER_FUZZ_CHECK(failure.line <= lines);
     PINMOVER_FUZZ_CHECK(ValidUtf8(failure.detail) == failure.detail);
   }

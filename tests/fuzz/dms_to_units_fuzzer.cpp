@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "unitfile/point_encodings.h"
+#include "formats/pmf/dms_text.h"
 #include "tests/fuzz/fuzz_check.h"
 
 namespace {

@@ -7,13 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "unitfile/point_encodings.h"
-#include "unitfile/point_image.h"
-#include "unitfile/point_file_layout.h"
 #include "tests/fakes/fake_clock.h"
 #include "tests/fakes/fake_file_system.h"
-#include "tests/fakes/recording_message_box.h"
 #include "tests/fuzz/fuzz_check.h"
+#include "unitfile/jis_x0208.h"
+#include "unitfile/point_file_layout.h"
+#include "unitfile/point_image.h"
 
 namespace {
 
@@ -23,9 +22,7 @@ using namespace pinmover::testing;
 struct Image {
   FakeFileSystem files;
   FakeClock clock;
-  RecordingMessageBox boxes;
-  ApplicationMessages messages{boxes, "pinmover"};
-  PointImage image{files, clock, messages};
+  PointImage image{files, clock};
 };
 
 }  // namespace

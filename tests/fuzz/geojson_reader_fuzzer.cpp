@@ -7,11 +7,11 @@
 
 #include "formats/geojson/geojson_features.h"
 #include "formats/geojson/geojson_reader.h"
-#include "text/utf8.h"
 #include "tests/fakes/fake_file_system.h"
 #include "tests/fakes/recording_point_sink.h"
 #include "tests/fuzz/delivered_points_check.h"
 #include "tests/fuzz/fuzz_check.h"
+#include "text/utf8.h"
 
 using namespace pinmover;
 using namespace pinmover::testing;
@@ -21,16 +21,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FakeFileSystem files;
   files.files["in.geojson"] = text;
   RecordingPointSink sink;
-  ReadResult result = GeoJsonFormat(files).Read("in.geojson", sink);
+  ReadResult result = ReadGeoJson(files, "in.geojson", sink);
 
   const auto objects = static_cast<std::size_t>(std::count(text.begin(), text.end(), '{'));
   const auto lines = static_cast<std::uint64_t>(std::count(text.begin(), text.end(), '\n')) + 1;
   PINMOVER_FUZZ_CHECK(sink.points.size() + sink.skipped.size() <= objects);
   CheckDelivered(sink, GeoJsonFeatures::maxNameBytes, 1, lines);
   if (result.failure) {
-    const ReadFailure& failure = *result.failure;
-    PINMOVER_FUZZ_CHECK(failure.kind == ReadFailure::Kind::NotWellFormed ||
-                        failure.kind == ReadFailure::Kind::Refused);
+    const Problem& failure = *result.failure;
+    PINMOVER_FUZZ_CHECK(failure.kind == ProblemKind::NotWellFormed ||
+                        failure.kind == ProblemKind::Refused);
     PINMOVER_FUZZ_CHECK(failure.line >= 1 && failure.line <= lines);
     PINMOVER_FUZZ_CHECK(!failure.detail.empty() && ValidUtf8(failure.detail) == failure.detail);
   }

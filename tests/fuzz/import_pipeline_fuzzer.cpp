@@ -7,28 +7,26 @@
 #include <string>
 
 #include "engine/import_pipeline.h"
-#include "engine/unit_name.h"
-#include "unitfile/point_encodings.h"
 #include "tests/fuzz/fuzz_check.h"
+#include "wording/point_problem_text.h"
 
 using namespace pinmover;
 
 namespace {
 
-class CountingReports : public ImportReportSink {
+class CountingReports : public ProblemSink {
  public:
-  void Report(const ImportReport& report) override {
-    PINMOVER_FUZZ_CHECK(!ImportReportText(report).empty());
+  void Report(const Problem& report) override {
+    PINMOVER_FUZZ_CHECK(!PointProblemText(report).empty());
   }
 };
 
 void CheckBatch(std::span<const UnitPoint> batch) {
   PINMOVER_FUZZ_CHECK(batch.size() <= static_cast<std::size_t>(maxPointsPerFile));
   for (const UnitPoint& point : batch) {
-    std::uint8_t units[64] = {};
-    PINMOVER_FUZZ_CHECK(EncodeName(point.name, units) <= 2 * maxNameCharacters);
+    PINMOVER_FUZZ_CHECK(point.name.Characters() <= maxNameCharacters);
     PINMOVER_FUZZ_CHECK(std::abs(static_cast<std::int64_t>(point.latitudeUnits)) <=
-                        90LL * 3600 * 2048 + 1);
+                        90LL * 3600 * unitsPerArcSecond + 1);
   }
 }
 

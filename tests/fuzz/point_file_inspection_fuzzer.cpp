@@ -6,20 +6,20 @@
 #include <cstring>
 #include <vector>
 
-#include "unitfile/point_file_inspection.h"
-#include "unitfile/point_image.h"
-#include "unitfile/point_file_layout.h"
 #include "tests/fuzz/fuzz_check.h"
+#include "unitfile/point_file_inspection.h"
+#include "unitfile/point_file_layout.h"
+#include "unitfile/point_image.h"
 
 using namespace pinmover;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   // A copy of exactly the bytes read, so that the address sanitizer sees any read past them.
-  const std::vector<std::uint8_t> read(data, data + std::min(size, PointImage::fileSize));
+  const std::vector<std::uint8_t> read(data, data + std::min(size, pointFileSize));
   const PointFileInspection file = InspectPointFile(read, size);
 
   PINMOVER_FUZZ_CHECK(file.size == size);
-  PINMOVER_FUZZ_CHECK(file.points.size() <= PointImage::maxUsedSlots);
+  PINMOVER_FUZZ_CHECK(file.points.size() <= maxPointsPerFile);
   for (std::size_t i = 0; i < file.points.size(); ++i) {
     const InspectedPoint& point = file.points[i];
     PINMOVER_FUZZ_CHECK(point.slot == static_cast<int>(i));
@@ -32,6 +32,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   PINMOVER_FUZZ_CHECK(!file.headerOk || std::memcmp(read.data(), pointFileSignature,
                                                     sizeof pointFileSignature) == 0);
   // Only a file of the right size and header can be free of problems.
-  PINMOVER_FUZZ_CHECK(!file.problems.empty() || (size == PointImage::fileSize && file.headerOk));
+  PINMOVER_FUZZ_CHECK(!file.problems.empty() || (size == pointFileSize && file.headerOk));
   return 0;
 }

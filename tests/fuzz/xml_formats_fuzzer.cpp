@@ -34,16 +34,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CountingSink sink;
   ReadResult result;
   if (data[0] & 1) {
-    result = KmlFormat(files).Read("list", sink);
+    result = ReadKml(files, "list", sink);
   } else {
-    result = GpxFormat(files).Read("list", sink);
+    result = ReadGpx(files, "list", sink);
   }
   const std::string& text = files.files["list"];
   // Each point or skipped item closes an element, and each element starts with '<' (a
   // document in UTF-16 has as many of them in its other byte order at most).
   const auto openings = static_cast<std::size_t>(std::count(text.begin(), text.end(), '<'));
   PINMOVER_FUZZ_CHECK(sink.delivered <= std::max<std::size_t>(openings, size / 4));
-  PINMOVER_FUZZ_CHECK(!result.failure || result.failure->kind != ReadFailure::Kind::OpenFailed);
+  PINMOVER_FUZZ_CHECK(!result.failure || result.failure->kind != ProblemKind::ListOpenFailed);
   PINMOVER_FUZZ_CHECK(files.openFiles == 0);
   return 0;
 }

@@ -21,39 +21,32 @@ TEST_P(LatinBaseLettersTest, GivesThePlainLetters) {
       << "U+" << std::hex << static_cast<unsigned>(letter.letter);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Marked, LatinBaseLettersTest,
-    ::testing::Values(LetterCase{U'é', "e"}, LetterCase{U'ō', "o"}, LetterCase{U'ü', "u"},
-                      LetterCase{U'ñ', "n"}, LetterCase{U'ç', "c"}, LetterCase{U'å', "a"},
-                      LetterCase{U'À', "A"}, LetterCase{U'Ō', "O"}, LetterCase{U'Ç', "C"},
-                      LetterCase{U'ǖ', "u"},  // two marks over u
-                      LetterCase{U'ệ', "e"}, LetterCase{U'Ự', "U"}, LetterCase{U'ẛ', "s"},
-                      LetterCase{U'Ɓ', "B"}, LetterCase{U'Ɖ', "D"}));
+constexpr std::nullopt_t none = std::nullopt;
 
 INSTANTIATE_TEST_SUITE_P(
-    WithoutDecomposition, LatinBaseLettersTest,
-    ::testing::Values(LetterCase{U'ß', "ss"}, LetterCase{U'ẞ', "SS"}, LetterCase{U'æ', "ae"},
-                      LetterCase{U'Æ', "AE"}, LetterCase{U'ǽ', "ae"}, LetterCase{U'œ', "oe"},
-                      LetterCase{U'Œ', "OE"}, LetterCase{U'ø', "o"}, LetterCase{U'Ø', "O"},
-                      LetterCase{U'ł', "l"}, LetterCase{U'Ł', "L"}, LetterCase{U'đ', "d"},
-                      LetterCase{U'Đ', "D"}, LetterCase{U'ı', "i"}, LetterCase{U'þ', "th"},
-                      LetterCase{U'Þ', "TH"}, LetterCase{U'ð', "d"}, LetterCase{U'ŋ', "ng"},
-                      LetterCase{U'Ħ', "H"}, LetterCase{U'Ŀ', "L"}));
-
-INSTANTIATE_TEST_SUITE_P(Digraphs, LatinBaseLettersTest,
-                         ::testing::Values(LetterCase{U'Ǆ', "DZ"}, LetterCase{U'ǅ', "Dz"},
-                                           LetterCase{U'ǆ', "dz"}, LetterCase{U'ǈ', "Lj"},
-                                           LetterCase{U'ĳ', "ij"}));
-
-INSTANTIATE_TEST_SUITE_P(
-    NotLatinLetters, LatinBaseLettersTest,
-    ::testing::Values(LetterCase{U'a', std::nullopt}, LetterCase{U'Z', std::nullopt},
-                      LetterCase{U'α', std::nullopt}, LetterCase{U'д', std::nullopt},
-                      LetterCase{U'×', std::nullopt}, LetterCase{U'÷', std::nullopt},
-                      LetterCase{U'°', std::nullopt}, LetterCase{U'´', std::nullopt},
-                      LetterCase{U'¨', std::nullopt}, LetterCase{U'µ', std::nullopt},
-                      LetterCase{U'ª', std::nullopt}, LetterCase{U'\u0301', std::nullopt},
-                      LetterCase{U'東', std::nullopt}, LetterCase{0x110000, std::nullopt}));
+    Letters, LatinBaseLettersTest,
+    ::testing::Values(
+        // Decomposed into a base letter and marks, some of them more than once.
+        LetterCase{U'é', "e"}, LetterCase{U'ō', "o"}, LetterCase{U'ü', "u"}, LetterCase{U'ñ', "n"},
+        LetterCase{U'ç', "c"}, LetterCase{U'å', "a"}, LetterCase{U'À', "A"}, LetterCase{U'Ō', "O"},
+        LetterCase{U'ǖ', "u"}, LetterCase{U'ệ', "e"}, LetterCase{U'Ự', "U"}, LetterCase{U'ẛ', "s"},
+        // Without a decomposition: named after a marked letter, listed, or a listed one's capital.
+        LetterCase{U'ø', "o"}, LetterCase{U'Ø', "O"}, LetterCase{U'ł', "l"}, LetterCase{U'Ł', "L"},
+        LetterCase{U'đ', "d"}, LetterCase{U'Đ', "D"}, LetterCase{U'Ħ', "H"}, LetterCase{U'Ŀ', "L"},
+        LetterCase{U'Ɓ', "B"}, LetterCase{U'Ɖ', "D"}, LetterCase{U'ı', "i"}, LetterCase{U'ß', "ss"},
+        LetterCase{U'ẞ', "SS"}, LetterCase{U'æ', "ae"}, LetterCase{U'Æ', "AE"},
+        LetterCase{U'ǽ', "ae"}, LetterCase{U'œ', "oe"}, LetterCase{U'Œ', "OE"},
+        LetterCase{U'þ', "th"}, LetterCase{U'Þ', "TH"}, LetterCase{U'ð', "d"},
+        LetterCase{U'ŋ', "ng"},
+        // Digraphs and ligatures of two plain letters.
+        LetterCase{U'Ǆ', "DZ"}, LetterCase{U'ǅ', "Dz"}, LetterCase{U'ǆ', "dz"},
+        LetterCase{U'ǈ', "Lj"}, LetterCase{U'ĳ', "ij"},
+        // No Latin letter with marks.
+        LetterCase{U'a', none}, LetterCase{U'Z', none}, LetterCase{U'α', none},
+        LetterCase{U'д', none}, LetterCase{U'×', none}, LetterCase{U'÷', none},
+        LetterCase{U'°', none}, LetterCase{U'´', none}, LetterCase{U'¨', none},
+        LetterCase{U'µ', none}, LetterCase{U'ª', none}, LetterCase{U'\u0301', none},
+        LetterCase{U'東', none}, LetterCase{0x110000, none}));
 
 // Every letter the table knows lies in the Latin blocks and becomes text the unit shows as is.
 TEST(LatinBaseLettersTableTest, GivesOnlyAsciiLettersForTheLatinBlocks) {

@@ -2,12 +2,13 @@
 
 #include <vector>
 
-#include "unitfile/point_encodings.h"
-#include "unitfile/point_file_inspection.h"
-#include "unitfile/point_image.h"
+#include "formats/pmf/dms_text.h"
 #include "tests/fakes/fake_clock.h"
 #include "tests/fakes/fake_file_system.h"
-#include "tests/fakes/recording_message_box.h"
+#include "tests/fakes/shown_problems.h"
+#include "unitfile/jis_x0208.h"
+#include "unitfile/point_file_inspection.h"
+#include "unitfile/point_image.h"
 
 namespace pinmover {
 namespace {
@@ -19,10 +20,10 @@ class PointFileInspectionTest : public ::testing::Test {
     for (int i = 0; i < count; ++i) {
       image.InitPoint(i);
       image.SetName(i, "東京タワー" + std::to_string(i));
-      image.SetIcon(i, "07");
+      image.SetIcon(i, 7);
       image.SetVoice(i, 0x0020);
-      image.SetLongitude(i, "135/30/45.1");
-      image.SetLatitude(i, "034/39/12.5");
+      image.SetLongitudeUnits(i, DmsToUnits("135/30/45.1"));
+      image.SetLatitudeUnits(i, DmsToUnits("034/39/12.5"));
       image.Seal(i);
     }
     bytes.assign(image.Bytes().begin(), image.Bytes().end());
@@ -32,9 +33,7 @@ class PointFileInspectionTest : public ::testing::Test {
 
   testing::FakeFileSystem files;
   testing::FakeClock clock;
-  testing::RecordingMessageBox boxes;
-  ApplicationMessages messages{boxes, "pinmover"};
-  PointImage image{files, clock, messages};
+  PointImage image{files, clock};
   std::vector<std::uint8_t> bytes;
 };
 
@@ -83,7 +82,7 @@ TEST_F(PointFileInspectionTest, TellsEveryIrregularity) {
   EXPECT_FALSE(file.headerOk);
   EXPECT_EQ(file.points.size(), 2u);
   EXPECT_FALSE(file.points[1].checksumOk);
-  EXPECT_EQ(file.problems,
+  EXPECT_EQ(testing::PointFileWords(file.problems),
             (std::vector<std::string>{"ヘッダーが正しくありません",
                                       "枠 0: チェックサムが合いません",
                                       "枠 0: 使われない領域に 0 でないバイトがあります",
@@ -98,7 +97,7 @@ TEST_F(PointFileInspectionTest, ShortAndOddFilesAreReadAsFarAsTheyGo) {
   PointFileInspection file = InspectPointFile(bytes, 4ull << 30);
   EXPECT_EQ(file.size, 4ull << 30);
   EXPECT_EQ(file.points.size(), 1u);
-  EXPECT_EQ(file.problems.front(), "大きさが 64048 バイトではありません");
+  EXPECT_EQ(testing::PointFileWords(file.problems).front(), "大きさが 64048 バイトではありません");
 
   std::vector<std::uint8_t> nothing;
   file = InspectPointFile(nothing, 0);

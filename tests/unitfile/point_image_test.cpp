@@ -7,10 +7,11 @@
 #include <stdexcept>
 #include <vector>
 
-#include "unitfile/point_file_layout.h"
+#include "formats/pmf/dms_text.h"
 #include "tests/fakes/fake_clock.h"
 #include "tests/fakes/fake_file_system.h"
-#include "tests/fakes/recording_message_box.h"
+#include "tests/fakes/shown_problems.h"
+#include "unitfile/point_file_layout.h"
 
 namespace pinmover {
 namespace {
@@ -40,17 +41,15 @@ class PointImageTest : public ::testing::Test {
     for (int i = 0; i < count; ++i) {
       image_.InitPoint(i);
       image_.SetName(i, std::to_string(i));
-      image_.SetLongitude(i, "135/30/45.1");
-      image_.SetLatitude(i, "034/39/12.5");
+      image_.SetLongitudeUnits(i, DmsToUnits("135/30/45.1"));
+      image_.SetLatitudeUnits(i, DmsToUnits("034/39/12.5"));
       image_.Seal(i);
     }
   }
 
   FakeFileSystem files_;
   FakeClock clock_;
-  RecordingMessageBox boxes_;
-  ApplicationMessages messages_{boxes_, "pinmover"};
-  PointImage image_{files_, clock_, messages_};
+  PointImage image_{files_, clock_};
 };
 
 TEST_F(PointImageTest, StartsAsTheHeaderAndZeros) {
@@ -63,10 +62,10 @@ TEST_F(PointImageTest, StartsAsTheHeaderAndZeros) {
 TEST_F(PointImageTest, BuildsTheWorkedSlot) {
   image_.InitPoint(0);
   image_.SetName(0, "AB\x82\xA0");
-  image_.SetIcon(0, "5");
+  image_.SetIcon(0, 5);
   image_.SetVoice(0, 0x0020);
-  image_.SetLongitude(0, "135/30/45.1");
-  image_.SetLatitude(0, "034/39/12.5");
+  image_.SetLongitudeUnits(0, DmsToUnits("135/30/45.1"));
+  image_.SetLatitudeUnits(0, DmsToUnits("034/39/12.5"));
   image_.Seal(0);
 
   Bytes expected(recordSize, 0);
@@ -90,7 +89,7 @@ TEST_F(PointImageTest, InitPointClearsEveryOldByte) {
   image_.InitPoint(0);
   image_.SetName(0, "ABCDEFGHIJKLMNOPQRSTUVW");
   image_.SetVoice(0, 0x03E0);
-  image_.SetLongitude(0, "135/30/45.1");
+  image_.SetLongitudeUnits(0, DmsToUnits("135/30/45.1"));
   image_.Seal(0);
   image_.InitPoint(0);
   image_.SetName(0, "AB");
@@ -156,11 +155,10 @@ TEST_F(PointImageTest, EndsTheNameAtAZeroByteOfTheEncoding) {
 
 TEST_F(PointImageTest, StoresTheIconAsTheLowByteOfItsNumber) {
   image_.InitPoint(0);
-  const std::pair<const char*, std::uint8_t> cases[] = {
-      {"07", 7}, {"180", 180}, {"300", 44}, {"icon", 0}, {"-1", 255}};
-  for (auto [text, icon] : cases) {
-    image_.SetIcon(0, text);
-    EXPECT_EQ(Slot(0)[149], icon) << text;
+  const std::pair<int, std::uint8_t> cases[] = {{7, 7}, {180, 180}, {300, 44}, {0, 0}, {-1, 255}};
+  for (auto [number, icon] : cases) {
+    image_.SetIcon(0, number);
+    EXPECT_EQ(Slot(0)[149], icon) << number;
   }
 }
 
@@ -197,18 +195,17 @@ TEST_F(PointImageTest, RefusesASlotIndexOutsideTheFirstTwoHundred) {
 }
 
 TEST_F(PointImageTest, WritesNothingWhenNoSlotIsFilled) {
-  EXPECT_EQ(image_.Write("out.pnt"), 0);
+  EXPECT_EQ(image_.Write("out.pnt"), std::nullopt);
   EXPECT_TRUE(files_.files.empty());
-  EXPECT_TRUE(boxes_.shown.empty());
 }
 
 TEST_F(PointImageTest, WritesTheWholeImageInOneWrite) {
   Fill(2);
-  EXPECT_EQ(image_.Write("out.pnt"), 0);
+  EXPECT_EQ(image_.Write("out.pnt"), std::nullopt);
   const std::string& written = files_.files.at("out.pnt");
-  ASSERT_EQ(written.size(), PointImage::fileSize);
-  EXPECT_EQ(std::memcmp(written.data(), image_.Bytes().data(), PointImage::fileSize), 0);
-  EXPECT_EQ(files_.largestRequest, PointImage::fileSize);
+  ASSERT_EQ(written.size(), pointFileSize);
+  EXPECT_EQ(std::memcmp(written.data(), image_.Bytes().data(), pointFileSize), 0);
+  EXPECT_EQ(files_.largestRequest, pointFileSize);
   EXPECT_EQ(files_.openFiles, 0);
 }
 
@@ -216,30 +213,29 @@ TEST_F(PointImageTest, ReportsAnOpenFailureAndKeepsTheImage) {
   Fill(1);
   files_.faults["D:\\地点.pnt"].openCause = FileErrorCause::SharingViolation;
   const Bytes before(image_.Bytes().begin(), image_.Bytes().end());
-  EXPECT_EQ(image_.Write("D:\\地点.pnt"), -1);
-  ASSERT_EQ(boxes_.shown.size(), 1u);
-  EXPECT_EQ(boxes_.shown[0], (RecordingMessageBox::Shown{
+  const std::optional<Problem> problem = image_.Write("D:\\地点.pnt");
+  ASSERT_TRUE(problem);
+  const auto shown = testing::ShownProblem(*problem, files_);
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0], (RecordingMessageBox::Shown{
                                  "\"D:\\地点.pnt\"\n\nSHARE.EXE 未ロードまたは共有領域ロック済み",
                                  "pinmover", message_style::iconExclamation}));
   EXPECT_EQ(Bytes(image_.Bytes().begin(), image_.Bytes().end()), before);
-  EXPECT_EQ(image_.Write("other.pnt"), 0);
+  EXPECT_EQ(image_.Write("other.pnt"), std::nullopt);
 }
 
-TEST_F(PointImageTest, RaisesAFailureDuringTheWriteWithThePath) {
+TEST_F(PointImageTest, TellsAFailureDuringTheWriteWithThePath) {
   Fill(1);
   files_.files["out.pnt"] = "earlier";
   files_.faults["out.pnt"].failAfterBytes = 4096;
   files_.faults["out.pnt"].ioCause = FileErrorCause::DiskFull;
-  try {
-    image_.Write("out.pnt");
-    FAIL() << "the write succeeded";
-  } catch (const FileError& error) {
-    EXPECT_EQ(error.Cause(), FileErrorCause::DiskFull);
-    EXPECT_EQ(error.Path(), "out.pnt");
-  }
+  const std::optional<Problem> problem = image_.Write("out.pnt");
+  ASSERT_TRUE(problem) << "the write succeeded";
+  EXPECT_EQ(problem->kind, ProblemKind::FileFailed);
+  EXPECT_EQ(problem->cause, FileErrorCause::DiskFull);
+  EXPECT_EQ(problem->path, "out.pnt");
   EXPECT_EQ(files_.files.at("out.pnt"), "earlier");
   EXPECT_EQ(files_.openFiles, 0);
-  EXPECT_TRUE(boxes_.shown.empty());
 }
 
 }  // namespace

@@ -2,12 +2,12 @@
 
 #include <filesystem>
 
-#include "unitfile/point_image.h"
 #include "platform/system_services.h"
 #include "platform/text_encoding.h"
 #include "tests/fakes/fake_clock.h"
-#include "tests/fakes/recording_message_box.h"
 #include "tests/fakes/scratch_folder.h"
+#include "tests/fakes/shown_problems.h"
+#include "unitfile/point_image.h"
 
 namespace pinmover {
 namespace {
@@ -77,21 +77,24 @@ class PointImageWriteTest : public ::testing::Test {
   testing::ScratchFolder folder_;
   std::unique_ptr<FileSystem> disk_ = MakeSystemFileSystem();
   FakeClock clock_;
-  RecordingMessageBox boxes_;
-  ApplicationMessages messages_{boxes_, "pinmover"};
-  PointImage image_{*disk_, clock_, messages_};
+  PointImage image_{*disk_, clock_};
+  // What the dialog would show for what a write returned.
+  std::vector<RecordingMessageBox::Shown> Shown(const std::optional<Problem>& problem) {
+    if (!problem) return {};
+    return testing::ShownProblem(*problem, *disk_);
+  }
 };
 
 TEST_F(PointImageWriteTest, CreatesNoFileForAnEmptyImage) {
-  EXPECT_EQ(image_.Write(Path("empty.pnt")), 0);
+  EXPECT_EQ(image_.Write(Path("empty.pnt")), std::nullopt);
   EXPECT_EQ(folder_.EntryCount(), 0u);
 }
 
 TEST_F(PointImageWriteTest, ReplacesALongerFileWithExactlyTheImage) {
   Put("地点.pnt", std::string(100000, 'x'));
   FillOnePoint(image_);
-  EXPECT_EQ(image_.Write(Path("地点.pnt")), 0);
-  EXPECT_EQ(fs::file_size(Native("地点.pnt")), PointImage::fileSize);
+  EXPECT_EQ(image_.Write(Path("地点.pnt")), std::nullopt);
+  EXPECT_EQ(fs::file_size(Native("地点.pnt")), pointFileSize);
   EXPECT_EQ(Get("地点.pnt"), ImageText());
   EXPECT_EQ(folder_.EntryCount(), 1u);
 }
@@ -99,10 +102,10 @@ TEST_F(PointImageWriteTest, ReplacesALongerFileWithExactlyTheImage) {
 TEST_F(PointImageWriteTest, NamesTheOutputWhenItsFolderIsMissing) {
   FillOnePoint(image_);
   const std::string path = Path("missing/out.pnt");
-  EXPECT_EQ(image_.Write(path), -1);
-  ASSERT_EQ(boxes_.shown.size(), 1u);
-  EXPECT_EQ(boxes_.shown[0], (RecordingMessageBox::Shown{"\"" + path + "\"\n\n不正パス", "pinmover",
-                                                         message_style::iconExclamation}));
+  const auto shown = Shown(image_.Write(path));
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0], (RecordingMessageBox::Shown{"\"" + path + "\"\n\n不正パス", "pinmover",
+                                                  message_style::iconExclamation}));
   EXPECT_EQ(folder_.EntryCount(), 0u);
 }
 
@@ -110,24 +113,21 @@ TEST_F(PointImageWriteTest, RefusesAFolderInThePlaceOfTheOutput) {
   fs::create_directory(Native("out.pnt"));
   FillOnePoint(image_);
   const std::string path = Path("out.pnt");
-  EXPECT_EQ(image_.Write(path), -1);
-  ASSERT_EQ(boxes_.shown.size(), 1u);
-  EXPECT_EQ(boxes_.shown[0].text, "\"" + path + "\"\n\nファイル アクセス禁止");
+  const auto shown = Shown(image_.Write(path));
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].text, "\"" + path + "\"\n\nファイル アクセス禁止");
   EXPECT_TRUE(fs::is_directory(Native("out.pnt")));
 }
 
 TEST_F(PointImageWriteTest, KeepsTheEarlierFileWhenTheDiskFillsUp) {
   Put("out.pnt", "earlier points");
   DiskFillingUp disk;
-  PointImage image(disk, clock_, messages_);
+  PointImage image(disk, clock_);
   FillOnePoint(image);
-  try {
-    image.Write(Path("out.pnt"));
-    FAIL() << "the write succeeded";
-  } catch (const FileError& error) {
-    EXPECT_EQ(error.Cause(), FileErrorCause::DiskFull);
-    EXPECT_EQ(error.Path(), Path("out.pnt"));
-  }
+  const std::optional<Problem> problem = image.Write(Path("out.pnt"));
+  ASSERT_TRUE(problem) << "the write succeeded";
+  EXPECT_EQ(problem->cause, FileErrorCause::DiskFull);
+  EXPECT_EQ(problem->path, Path("out.pnt"));
   EXPECT_EQ(Get("out.pnt"), "earlier points");
   EXPECT_EQ(folder_.EntryCount(), 1u);  // no temporary file left behind
 }

@@ -15,4 +15,9 @@ int ApplicationMessages::Show(const std::string& text, unsigned style) {
   return boxes_.Show(text, applicationName_, style);
 }
 
+int ApplicationMessages::Show(const Message& message) {
+  if (message.caption.empty()) return Show(message.text, message.style);
+  return boxes_.Show(message.text, message.caption, message.style);
+}
+
 }  // namespace pinmover

@@ -1,18 +1,19 @@
 #include "ui/dialog/converter_dialog.h"
 
-#include "wording/conversion_messages.h"
 #include "text/path_operations.h"
-#include "engine/point_conversion.h"
 #include "unitfile/voice_guidance_table.h"
+#include "wording/conversion_messages.h"
+#include "wording/problem_messages.h"
 
 namespace pinmover {
 
 ConverterDialog::ConverterDialog(DialogControls& controls, FileSystem& files, Clock& clock,
                                  ApplicationMessages& messages)
-    : reader(files, messages),
-      image(files, clock, messages),
-      formats(files, reader),
+    : reader(files),
+      image(files, clock),
+      formats{files, reader},
       controls_(controls),
+      files_(files),
       messages_(messages) {}
 
 void ConverterDialog::TakePaths() {
@@ -65,6 +66,18 @@ void ConverterDialog::ShowReports(const ReportListing& reports) {
   }
 }
 
+void ConverterDialog::ShowProblem(const Problem& problem) {
+  // The conversion's own words are the dialog's messages; a list's and a file's failures come
+  // in the application's standard box.
+  for (const Message& message : ProblemMessages(problem, files_)) {
+    if (message.caption.empty()) {
+      messages_.Show(message);
+    } else {
+      controls_.Show(message.text, message.caption, message.style);
+    }
+  }
+}
+
 std::optional<std::uint16_t> ConverterDialog::ChosenVoiceCode() {
   int selection = controls_.VoiceSelection();
   if (selection < 0 || selection >= static_cast<int>(voiceGuidanceTable.size())) {
@@ -90,7 +103,8 @@ std::optional<int> ConverterDialog::ChosenIconPosition() {
 
 void ConverterDialog::ConversionRun() {
   TakePaths();
-  if (!formats.ForPath(inputPath)) {
+  const Format* format = FormatForPath(inputPath);
+  if (!format) {
     controls_.NavigateTo(DialogField::InputPath);
     return;
   }
@@ -111,18 +125,22 @@ void ConverterDialog::ConversionRun() {
   request.icon = *iconPosition;
   request.voiceCode = *voiceCode;
   request.datum = datum;
+  request.overflow = Overflow::Ask;
   request.writeAllInFiles = [this](std::uint64_t pointCount) { return AskToWriteAll(pointCount); };
   ReportListing reports;
-  const ConversionResult result =
-      ConvertPoints(formats, image, request, messages_, controls_, &reports);
+  const ConversionResult result = ConvertPoints(formats, *format, image, request, &reports);
   switch (result.outcome) {
     case ConversionOutcome::LoadFailed:
+    case ConversionOutcome::FileFailed:
+      ShowProblem(*result.problem);
       return;
     case ConversionOutcome::NoPoints:
+      ShowProblem(*result.problem);
       // What was skipped tells why there is nothing to convert.
       ShowReports(reports);
       return;
     case ConversionOutcome::WriteRefused:
+      ShowProblem(*result.problem);
       // The user corrects the output path and tries again; nothing was converted.
       FocusAndSelect(DialogField::OutputPath);
       return;

@@ -6,14 +6,15 @@
 #include <vector>
 
 #include "engine/conversion_settings.h"
-#include "ui/dialog/dialog_controls.h"
-#include "formats/point_formats.h"
-#include "ui/dialog/report_listing.h"
+#include "engine/point_conversion.h"
 #include "formats/pmf/point_list_reader.h"
-#include "unitfile/point_image.h"
+#include "formats/registry.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "ui/dialog/application_messages.h"
+#include "ui/dialog/dialog_controls.h"
+#include "ui/dialog/report_listing.h"
+#include "unitfile/point_image.h"
 
 namespace pinmover {
 
@@ -47,7 +48,7 @@ class ConverterDialog {
   std::string productName;
   PointListReader reader;
   PointImage image;
-  PointFormats formats;
+  FormatContext formats;
   std::string outputFolder;
   std::string inputFolder;
   std::string inputPath;
@@ -61,10 +62,12 @@ class ConverterDialog {
   void FocusAndSelect(DialogField field);
   bool AskToWriteAll(std::uint64_t pointCount);
   void ShowReports(const ReportListing& reports);
+  void ShowProblem(const Problem& problem);
   // The drive and directory of path, or nothing when a file dialog could not start there.
   static std::string FolderOf(const std::string& path);
 
   DialogControls& controls_;
+  FileSystem& files_;
   ApplicationMessages& messages_;
 };
 

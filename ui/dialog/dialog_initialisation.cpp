@@ -1,21 +1,15 @@
-#include "ui/dialog/converter_dialog.h"
+#include "formats/pmf/pmf_format.h"
 #include "text/path_operations.h"
+#include "ui/dialog/converter_dialog.h"
 #include "unitfile/voice_guidance_table.h"
 
 namespace pinmover {
 
-namespace {
-
-constexpr int firstIconNumber = 1;
-constexpr int lastIconNumber = 180;
-
-}  // namespace
-
 void ConverterDialog::Initialise(const std::string& argumentText,
                                  const std::string& currentDirectory) {
   productName = "pinmover";
-  inputExtension = "pmf";
-  outputExtension = "pnt";
+  inputExtension = pointListExtension;
+  outputExtension = pointFileExtension;
   controls_.SetCaption(DialogCaption::InputGroup, "入力　ファイル名（." + inputExtension + "）");
   controls_.SetCaption(DialogCaption::OutputGroup, "出力　ファイル名（." + outputExtension + "）");
   controls_.SetCaption(DialogCaption::Window, productName);
@@ -26,7 +20,7 @@ void ConverterDialog::Initialise(const std::string& argumentText,
     controls_.AddVoiceEntry(std::string(entry.text));
   }
   controls_.SelectVoiceEntry(0);
-  controls_.SetUpIconSpin(firstIconNumber, lastIconNumber, firstIconNumber);
+  controls_.SetUpIconSpin(minIcon, maxIcon, minIcon);
 
   inputFolder = currentDirectory.size() > maxFolderBytes ? std::string{} : currentDirectory;
   outputFolder = inputFolder;

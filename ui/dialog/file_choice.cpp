@@ -1,5 +1,7 @@
-#include "ui/dialog/converter_dialog.h"
+#include "formats/pmf/pmf_format.h"
 #include "text/path_operations.h"
+#include "ui/dialog/converter_dialog.h"
+#include "wording/problem_messages.h"
 
 namespace pinmover {
 
@@ -27,21 +29,21 @@ std::string Patterns(const std::vector<std::string_view>& extensions) {
 }
 
 // The list made for the unit first, as it always was, then the map apps' files, then both.
-std::string InputFilter(const PointFormats& formats) {
+std::string InputFilter() {
   std::vector<std::string_view> mapFormats;
-  for (std::string_view extension : formats.Extensions()) {
-    if (extension != pmfExtension) mapFormats.push_back(extension);
+  for (std::string_view extension : ReadExtensions()) {
+    if (extension != pointListExtension) mapFormats.push_back(extension);
   }
-  return Entry("地点リスト", "*." + std::string(pmfExtension)) +
+  return Entry("地点リスト", "*." + std::string(pointListExtension)) +
          Entry("地図アプリの地点", Patterns(mapFormats)) +
-         Entry("対応するすべてのファイル", Patterns(formats.Extensions())) + allFiles;
+         Entry("対応するすべてのファイル", Patterns(ReadExtensions())) + allFiles;
 }
 
 }  // namespace
 
 void ConverterDialog::BrowseInputFile() {
   std::optional<std::string> chosen = controls_.ChooseFile(
-      {FileDialogRequest::Kind::Open, "入力 ファイル指定", InputFilter(formats),
+      {FileDialogRequest::Kind::Open, "入力 ファイル指定", InputFilter(),
        inputExtension, inputFolder, openDialogFlags});
   if (!chosen) {
     controls_.SelectAll(DialogField::InputPath);
@@ -71,10 +73,9 @@ void ConverterDialog::AcceptDroppedFiles(const std::vector<std::string>& names) 
   inputPath.clear();
   outputPath.clear();
   for (const std::string& name : names) inputPath = StripPathText(name);
-  if (!formats.ForPath(inputPath)) {
-    controls_.Show("入力ファイルのファイルタイプが違います。\n拡張子[." + inputExtension +
-                       "]のファイルを選択して下さい。",
-                   "Error", message_style::ok | message_style::iconExclamation);
+  if (!FormatForPath(inputPath)) {
+    controls_.Show(WrongTypeText("入力", "." + inputExtension), "Error",
+                   message_style::ok | message_style::iconExclamation);
     return;
   }
   DeriveOutputPath(inputPath);

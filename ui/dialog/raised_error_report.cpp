@@ -2,7 +2,7 @@
 
 #include <new>
 
-#include "wording/file_error_texts.h"
+#include "wording/problem_messages.h"
 
 namespace pinmover {
 
@@ -12,11 +12,10 @@ bool RunReportingErrors(ApplicationMessages& messages, FileSystem& files,
     command();
     return true;
   } catch (const FileError& error) {
-    std::string fullPath = error.Path().empty() ? std::string{} : files.FullPath(error.Path());
-    messages.Show(FileErrorReport(error.Cause(), fullPath), message_style::iconStop);
+    const Problem failed{.kind = ProblemKind::FileFailed, .path = error.Path(), .cause = error.Cause()};
+    for (const Message& message : ProblemMessages(failed, files)) messages.Show(message);
   } catch (const std::bad_alloc&) {
-    messages.Show("ﾒﾓﾘが不足しています。",
-                  message_style::systemModal | message_style::iconExclamation);
+    messages.Show(OutOfMemoryMessage());
   }
   return false;
 }

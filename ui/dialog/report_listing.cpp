@@ -2,9 +2,10 @@
 
 #include <string_view>
 
+#include "text/utf8.h"
 #include "wording/conversion_messages.h"
+#include "wording/point_problem_text.h"
 #include "wording/sjis_display_text.h"
-#include "text/utf8_code_points.h"
 
 namespace pinmover {
 
@@ -27,13 +28,15 @@ std::string Shortened(std::string_view utf8, std::size_t maxCharacters) {
 
 }  // namespace
 
-void ReportListing::Report(const ImportReport& report) {
+void ReportListing::Report(const Problem& report) {
   ++count_;
   if (entries_.size() == maxListedEntries) return;
-  ImportReport shown = report;
+  Problem shown = report;
   shown.name = Shortened(report.name, maxShownNameCharacters);
-  shown.characters = Shortened(report.characters, maxShownReplacedCharacters);
-  entries_.push_back(SjisDisplayText(ImportReportText(shown)));
+  if (report.kind == ProblemKind::CharactersReplaced) {
+    shown.detail = Shortened(report.detail, maxShownReplacedCharacters);
+  }
+  entries_.push_back(SjisDisplayText(PointProblemText(shown)));
 }
 
 std::string ReportListing::Text() const {

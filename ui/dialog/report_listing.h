@@ -4,15 +4,15 @@
 #include <string>
 #include <vector>
 
-#include "engine/import_report.h"
+#include "problem/problem.h"
 
 namespace pinmover {
 
 // A conversion's reports gathered for one message box: the first entries kept, the rest only
 // counted, so that however many a file gives, they take no more memory.
-class ReportListing : public ImportReportSink {
+class ReportListing : public ProblemSink {
  public:
-  void Report(const ImportReport& report) override;
+  void Report(const Problem& report) override;
 
   bool Empty() const { return count_ == 0; }
   // The message box's text, Shift-JIS; a character it cannot hold shows as '?'.

@@ -9,6 +9,8 @@
 #include "platform/system_services.h"
 #include "tests/fakes/fake_file_system.h"
 #include "tests/fakes/recording_message_box.h"
+#include "ui/dialog/application_messages.h"
+#include "wording/problem_messages.h"
 
 namespace pinmover {
 namespace {
@@ -25,9 +27,23 @@ std::string List(int count, const std::string& prefix) {
 
 class PointListReaderTest : public ::testing::Test {
  protected:
+  // Loads path as the program tells it: 0, or -1 after the reader's own message for what it
+  // returned.
+  int Load(PointListReader& reader, const std::string& path) {
+    std::optional<Problem> problem = reader.Load(path);
+    if (!problem) return 0;
+    ShowReaderMessages(*problem);
+    return -1;
+  }
+  void ShowReaderMessages(const Problem& problem) {
+    for (const Message& message : ProblemMessages(problem, disk_)) {
+      if (message.caption.empty()) messages_.Show(message);
+    }
+  }
+
   void LoadEarlierList() {
     disk_.files["earlier.pmf"] = List(3, "earlier");
-    ASSERT_EQ(reader_.Load("earlier.pmf"), 0);
+    ASSERT_EQ(Load(reader_, "earlier.pmf"), 0);
     boxes_.shown.clear();
   }
   void ExpectEarlierListKept() {
@@ -60,7 +76,7 @@ class PointListReaderTest : public ::testing::Test {
   testing::FakeFileSystem disk_;
   testing::RecordingMessageBox boxes_;
   ApplicationMessages messages_{boxes_, "pinmover"};
-  PointListReader reader_{disk_, messages_};
+  PointListReader reader_{disk_};
 };
 
 TEST_F(PointListReaderTest, FreshReaderHoldsOnlyEmptySlots) { ExpectTableEmpty(); }
@@ -68,7 +84,7 @@ TEST_F(PointListReaderTest, FreshReaderHoldsOnlyEmptySlots) { ExpectTableEmpty()
 TEST_F(PointListReaderTest, LoadsNamesAndCoordinatesOfEveryRecordLine) {
   disk_.files["list.pmf"] = "comment\n#P01#a#b#13712345#3539276#c#d#e#f#T10#T11#T12#Station\tnote"
                             "\n\n#P02#a#b#-1#100000000#c#d#e#f#T10#T11#T12#\t東京駅";
-  ASSERT_EQ(reader_.Load("list.pmf"), 0);
+  ASSERT_EQ(Load(reader_, "list.pmf"), 0);
   ASSERT_EQ(reader_.GetCount(), 2);
   EXPECT_EQ(reader_.GetName(0), "Station");
   EXPECT_EQ(reader_.GetFirstCoordinate(0), "137/12/34.5");
@@ -86,20 +102,20 @@ TEST_F(PointListReaderTest, RefusesAPathWithoutThePointListExtension) {
   for (const char* path : {"list.pmf.txt", "list", "list.pm", "my.folder\\list"}) {
     disk_.files[path] = List(5, "refused");
     boxes_.shown.clear();
-    EXPECT_EQ(reader_.Load(path), -1);
+    EXPECT_EQ(Load(reader_, path), -1);
     ExpectOneMessage(std::string(path) + "\n    は認識できないファイルです");
     ExpectEarlierListKept();
   }
   for (const char* path : {"list.pmf", "LIST.PMF", "list.Pmf"}) {
     disk_.files[path] = List(4, "accepted");
-    EXPECT_EQ(reader_.Load(path), 0) << path;
+    EXPECT_EQ(Load(reader_, path), 0) << path;
     EXPECT_EQ(reader_.GetCount(), 4);
   }
 }
 
 TEST_F(PointListReaderTest, FailedOpenTellsItsCauseAndKeepsTheEarlierTable) {
   LoadEarlierList();
-  EXPECT_EQ(reader_.Load("missing.pmf"), -1);
+  EXPECT_EQ(Load(reader_, "missing.pmf"), -1);
   ExpectOneMessage("ファイルが見つかりませんでした。");
   ExpectEarlierListKept();
 
@@ -116,14 +132,14 @@ TEST_F(PointListReaderTest, FailedOpenTellsItsCauseAndKeepsTheEarlierTable) {
   for (const auto& [cause, message] : cases) {
     disk_.faults["held.pmf"].openCause = cause;
     boxes_.shown.clear();
-    EXPECT_EQ(reader_.Load("held.pmf"), -1);
+    EXPECT_EQ(Load(reader_, "held.pmf"), -1);
     ExpectOneMessage(message);
     ExpectEarlierListKept();
   }
 }
 
 TEST_F(PointListReaderTest, OpenFailureWithoutCauseIsNotReported) {
-  EXPECT_EQ(reader_.ReportOpenError(FileErrorCause::None), 0);
+  ShowReaderMessages({.kind = ProblemKind::ListOpenFailed, .path = "held.pmf"});
   EXPECT_TRUE(boxes_.shown.empty());
 }
 
@@ -161,11 +177,11 @@ TEST_F(PointListReaderTest, EachLoadReplacesTheWholeTable) {
   disk_.files["fewer.pmf"] = List(150, "fewer");
   disk_.files["none.pmf"] = "no record lines\n";
   disk_.files["empty.pmf"] = "";
-  ASSERT_EQ(reader_.Load("many.pmf"), 0);
+  ASSERT_EQ(Load(reader_, "many.pmf"), 0);
   EXPECT_EQ(reader_.GetCount(), 200);
   EXPECT_EQ(reader_.GetName(199), "many199");
 
-  ASSERT_EQ(reader_.Load("fewer.pmf"), 0);
+  ASSERT_EQ(Load(reader_, "fewer.pmf"), 0);
   EXPECT_EQ(reader_.GetCount(), 150);
   EXPECT_EQ(reader_.GetName(149), "fewer149");
   for (int i = 150; i < 200; ++i) {
@@ -174,10 +190,10 @@ TEST_F(PointListReaderTest, EachLoadReplacesTheWholeTable) {
     EXPECT_EQ(reader_.Record(i).sequence, -1);
   }
 
-  ASSERT_EQ(reader_.Load("none.pmf"), 0);
+  ASSERT_EQ(Load(reader_, "none.pmf"), 0);
   ExpectTableEmpty();
-  ASSERT_EQ(reader_.Load("fewer.pmf"), 0);
-  ASSERT_EQ(reader_.Load("empty.pmf"), 0);
+  ASSERT_EQ(Load(reader_, "fewer.pmf"), 0);
+  ASSERT_EQ(Load(reader_, "empty.pmf"), 0);
   ExpectTableEmpty();
 }
 
@@ -190,7 +206,7 @@ TEST_F(PointListReaderTest, ReadsNoFurtherThanTheListGoes) {
   for (const auto& [text, count] : {std::pair{nul, 2}, {endMark, 2}, {full, 200}}) {
     disk_.files["big.pmf"] = text;
     disk_.faults["big.pmf"].failAfterBytes = PointListReader::blockSize;
-    ASSERT_EQ(reader_.Load("big.pmf"), 0);
+    ASSERT_EQ(Load(reader_, "big.pmf"), 0);
     EXPECT_EQ(reader_.GetCount(), count);
   }
   EXPECT_EQ(disk_.largestRequest, PointListReader::blockSize);
@@ -208,22 +224,22 @@ class PointListReaderOnDiskTest : public PointListReaderTest {
 
   std::filesystem::path folder_;
   std::unique_ptr<FileSystem> system_ = MakeSystemFileSystem();
-  PointListReader diskReader_{*system_, messages_};
+  PointListReader diskReader_{*system_};
 };
 
 TEST_F(PointListReaderOnDiskTest, ReportsMissingAndSharedFiles) {
   std::string path = (folder_ / "list.pmf").string();
-  EXPECT_EQ(diskReader_.Load(path), -1);
+  EXPECT_EQ(Load(diskReader_, path), -1);
   ExpectOneMessage("ファイルが見つかりませんでした。");
 
   std::ofstream(path, std::ios::binary) << List(7, "disk");
-  ASSERT_EQ(diskReader_.Load(path), 0);
+  ASSERT_EQ(Load(diskReader_, path), 0);
   EXPECT_EQ(diskReader_.GetName(6), "disk6");
 
   auto held = system_->OpenForReading(path);
   ASSERT_TRUE(held.file);
   boxes_.shown.clear();
-  EXPECT_EQ(diskReader_.Load(path), -1);
+  EXPECT_EQ(Load(diskReader_, path), -1);
   ExpectOneMessage("ファイルの共有違反です");
   EXPECT_EQ(diskReader_.GetCount(), 7);
 }

@@ -5,9 +5,8 @@
 
 #include "formats/pmf/point_list_reader.h"
 #include "tests/fakes/fake_file_system.h"
-#include "tests/fakes/recording_message_box.h"
-#include "tests/formats/pmf/reference_point_list.h"
 #include "tests/fakes/string_input_file.h"
+#include "tests/formats/pmf/reference_point_list.h"
 
 namespace pinmover {
 namespace {
@@ -87,9 +86,7 @@ class StreamingEquivalenceTest : public ::testing::Test {
   }
 
   testing::FakeFileSystem disk_;
-  testing::RecordingMessageBox boxes_;
-  ApplicationMessages messages_{boxes_, "pinmover"};
-  PointListReader reader_{disk_, messages_};
+  PointListReader reader_{disk_};
 };
 
 TEST_F(StreamingEquivalenceTest, AgreesWithTheWholeTextReadingWhateverTheReadSizes) {
@@ -110,7 +107,7 @@ TEST_F(StreamingEquivalenceTest, AgreesAcrossFullBlocksWithFieldsLongerThanABloc
   for (int round = 0; round < 12; ++round) {
     std::string text = generator.Text(2 * PointListReader::blockSize);
     disk_.files["long.pmf"] = text;
-    ASSERT_EQ(reader_.Load("long.pmf"), 0);
+    ASSERT_EQ(reader_.Load("long.pmf"), std::nullopt);
     ExpectReferenceRecords(text);
     if (HasFatalFailure()) return;
   }

@@ -3,14 +3,13 @@
 #include <windows.h>
 
 #include "engine/point_conversion.h"
-#include "unitfile/voice_guidance_table.h"
 #include "formats/pmf/point_list_reader.h"
-#include "unitfile/point_image.h"
-#include "unitfile/point_file_layout.h"
 #include "platform/system_services.h"
 #include "platform/win32/wide_text.h"
 #include "tests/fakes/fake_clock.h"
-#include "tests/fakes/recording_message_box.h"
+#include "unitfile/point_file_layout.h"
+#include "unitfile/point_image.h"
+#include "unitfile/voice_guidance_table.h"
 
 namespace pinmover::testing {
 
@@ -34,23 +33,22 @@ std::vector<char> ExpectedPointFile(const std::string& sjisInputPath,
                                     int voiceEntry, const std::string& sjisScratchPath,
                                     Datum datum) {
   std::unique_ptr<FileSystem> files = MakeSystemFileSystem();
-  RecordingMessageBox boxes;
-  ApplicationMessages messages(boxes, "pinmover");
   FakeClock clock;
-  for (std::size_t slot = 0; slot < PointImage::maxUsedSlots; ++slot) {
+  for (std::size_t slot = 0; slot < maxPointsPerFile; ++slot) {
     clock.upcoming.push_back(CreatedAt(writtenFile, slot));
   }
-  PointListReader reader(*files, messages);
-  PointImage image(*files, clock, messages);
-  PointFormats formats(*files, reader);
+  PointListReader reader(*files);
+  PointImage image(*files, clock);
+  FormatContext formats{*files, reader};
   ConversionRequest request;
   request.inputPath = sjisInputPath;
   request.outputPath = sjisScratchPath;
   request.icon = iconPosition;
   request.voiceCode = voiceGuidanceTable[static_cast<std::size_t>(voiceEntry)].code;
   request.datum = datum;
-  if (ConvertPoints(formats, image, request, messages, boxes, nullptr).outcome !=
-      ConversionOutcome::Converted) {
+  const Format* format = FormatForPath(sjisInputPath);
+  if (!format || ConvertPoints(formats, *format, image, request, nullptr).outcome !=
+                     ConversionOutcome::Converted) {
     return {};
   }
   return FileBytes(WideFromSjis(sjisScratchPath).value_or(L""));

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Draws the program icon, a red map pin on a transparent ground, as ui/art/pinmover.ico:
+"""Draws the program icon, a red map pin on a transparent ground, as ui/win32/art/pinmover.ico:
 two 32 x 32 images, 16 colours and 256 colours. Run it again after changing the drawing."""
 import math
 import struct

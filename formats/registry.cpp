@@ -1,0 +1,108 @@
+#include "formats/registry.h"
+
+#include "formats/csv/csv_reader.h"
+#include "formats/csv/csv_writer.h"
+#include "formats/geojson/geojson_reader.h"
+#include "formats/geojson/geojson_writer.h"
+#include "formats/gpx/gpx_reader.h"
+#include "formats/gpx/gpx_writer.h"
+#include "formats/kml/kml_reader.h"
+#include "formats/kml/kml_writer.h"
+#include "formats/pmf/pmf_format.h"
+#include "text/path_operations.h"
+
+namespace pinmover {
+
+namespace {
+
+ReadResult RefuseCompressedKml(FormatContext&, const std::string&, PointSink&) {
+  return {Problem{.kind = ProblemKind::CompressedKml}};
+}
+
+}  // namespace
+
+const std::vector<Format>& Formats() {
+  static const std::vector<Format> formats{
+      {pointListExtension,
+       {pointListExtension},
+       [](FormatContext& c, const std::string& path, PointSink& sink) {
+         return ReadPointList(c.pointListReader, c.files, path, sink);
+       },
+       nullptr},
+      {"gpx",
+       {"gpx"},
+       [](FormatContext& c, const std::string& path, PointSink& sink) {
+         return ReadGpx(c.files, path, sink);
+       },
+       GpxDocument},
+      {"kml",
+       {"kml"},
+       [](FormatContext& c, const std::string& path, PointSink& sink) {
+         return ReadKml(c.files, path, sink);
+       },
+       KmlDocument},
+      {"kmz", {"kmz"}, RefuseCompressedKml, nullptr, false},
+      {"geojson",
+       {"geojson", "json"},
+       [](FormatContext& c, const std::string& path, PointSink& sink) {
+         return ReadGeoJson(c.files, path, sink);
+       },
+       GeoJsonDocument},
+      {"csv",
+       {"csv"},
+       [](FormatContext& c, const std::string& path, PointSink& sink) {
+         return ReadCsv(c.files, path, sink);
+       },
+       CsvDocument},
+  };
+  return formats;
+}
+
+const Format* FormatForPath(std::string_view path) {
+  for (const Format& format : Formats()) {
+    for (std::string_view extension : format.extensions) {
+      if (ExtensionMatches(path, extension)) return &format;
+    }
+  }
+  return nullptr;
+}
+
+const Format* FormatNamed(std::string_view name) {
+  for (const Format& format : Formats()) {
+    if (format.name == name) return &format;
+  }
+  return nullptr;
+}
+
+std::vector<const Format*> WrittenFormats() {
+  std::vector<const Format*> written;
+  for (const Format& format : Formats()) {
+    if (format.write) written.push_back(&format);
+  }
+  return written;
+}
+
+std::vector<std::string_view> ReadExtensions() {
+  std::vector<std::string_view> extensions;
+  for (const Format& format : Formats()) {
+    if (format.listed) {
+      extensions.insert(extensions.end(), format.extensions.begin(), format.extensions.end());
+    }
+  }
+  return extensions;
+}
+
+ReadResult ReadPoints(const Format& format, FormatContext& context, const std::string& path,
+                      PointSink& sink) {
+  ReadResult result;
+  try {
+    result = format.read(context, path, sink);
+  } catch (const FileError& error) {
+    return {Problem{.kind = ProblemKind::FileFailed, .cause = error.Cause()}};
+  }
+  // Every failure but a failed read names the file it concerns.
+  if (result.failure && result.failure->path.empty()) result.failure->path = path;
+  return result;
+}
+
+}  // namespace pinmover

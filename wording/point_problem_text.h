@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+#include "problem/problem.h"
+
+namespace pinmover {
+
+// What a conversion changed in a point or passed over, as one line of Japanese: UTF-8, since it
+// quotes the map app's name as the file gives it.
+std::string PointProblemText(const Problem& problem);
+
+}  // namespace pinmover

@@ -1,0 +1,95 @@
+#include "wording/problem_messages.h"
+
+#include "wording/file_error_texts.h"
+#include "wording/sjis_display_text.h"
+
+namespace pinmover {
+
+namespace {
+
+constexpr const char* runCaption = "ERROR";
+
+std::string LoadFailedText(const std::string& inputPath) {
+  return "ファイル " + inputPath + " の読み込みに失敗しました";
+}
+
+std::string NotWellFormedText(const Problem& problem) {
+  std::string where;
+  if (problem.line != 0) where += std::to_string(problem.line) + " 行目";
+  if (problem.column != 0) where += " " + std::to_string(problem.column) + " 文字目";
+  return LoadFailedText(problem.path) + "\n" + (where.empty() ? "" : where + "で") +
+         "ファイルの形式が正しくありません: " + SjisDisplayText(problem.detail);
+}
+
+std::string NoPointsText(const Problem& problem) {
+  std::string text = "ファイル " + problem.path + " に変換できる地点がありません";
+  if (problem.count != 0) {
+    text += "\nルートやトラックの点 (" + std::to_string(problem.count) +
+            " 点) は地点ではないため変換しません。地点 (ウェイポイント) として保存して下さい。";
+  }
+  return text;
+}
+
+// What the conversion itself says under "ERROR"; nothing for a problem it has no words for.
+std::string RunText(const Problem& problem) {
+  switch (problem.kind) {
+    case ProblemKind::NotAPointList:
+    case ProblemKind::ListOpenFailed: return LoadFailedText(problem.path);
+    case ProblemKind::NotWellFormed: return NotWellFormedText(problem);
+    case ProblemKind::Refused:
+      return LoadFailedText(problem.path) + "\n" +
+             "安全のため読み込まない内容があります: " + SjisDisplayText(problem.detail);
+    case ProblemKind::CompressedKml:
+      return "ファイル " + problem.path +
+             " は KMZ (圧縮された KML) のため読み込めません。\n"
+             "地図アプリで KML 形式で保存し直すか、KMZ ファイルを展開して中の doc.kml "
+             "を変換して下さい。";
+    case ProblemKind::MissingColumns:
+      return LoadFailedText(problem.path) + "\n" +
+             "緯度と経度の列が見つかりません。1 行目にある列: " + SjisDisplayText(problem.detail);
+    case ProblemKind::NoPoints: return NoPointsText(problem);
+    default: return {};
+  }
+}
+
+}  // namespace
+
+std::vector<Message> ProblemMessages(const Problem& problem, FileSystem& files) {
+  const unsigned applicationStyle = message_style::ok | message_style::iconExclamation;
+  std::vector<Message> messages;
+  switch (problem.kind) {
+    case ProblemKind::NotAPointList:
+      messages.push_back({problem.path + "\n    は認識できないファイルです", {}, applicationStyle});
+      break;
+    case ProblemKind::ListOpenFailed:
+      if (problem.cause != FileErrorCause::None) {
+        messages.push_back({ListOpenFailureText(problem.cause), {}, applicationStyle});
+      }
+      break;
+    case ProblemKind::FileOpenFailed:
+      messages.push_back({OpenFailureMessage(problem.cause, problem.path), {}, applicationStyle});
+      break;
+    case ProblemKind::FileFailed:
+      messages.push_back(
+          {FileErrorReport(problem.cause, problem.path.empty() ? "" : files.FullPath(problem.path)),
+           {},
+           message_style::iconStop});
+      break;
+    default: break;
+  }
+  if (std::string text = RunText(problem); !text.empty()) {
+    messages.push_back({std::move(text), runCaption, message_style::ok});
+  }
+  return messages;
+}
+
+Message OutOfMemoryMessage() {
+  return {"ﾒﾓﾘが不足しています。", {}, message_style::systemModal | message_style::iconExclamation};
+}
+
+std::string WrongTypeText(std::string_view which, std::string_view extensions) {
+  return std::string(which) + "ファイルのファイルタイプが違います。\n拡張子[" +
+         std::string(extensions) + "]のファイルを選択して下さい。";
+}
+
+}  // namespace pinmover
