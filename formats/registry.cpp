@@ -15,6 +15,16 @@ namespace pinmover {
 
 namespace {
 
+// The readers that need nothing but the disk.
+template <ReadResult (*read)(FileSystem&, const std::string&, PointSink&)>
+ReadResult FromDisk(FormatContext& context, const std::string& path, PointSink& sink) {
+  return read(context.files, path, sink);
+}
+
+ReadResult FromPointList(FormatContext& context, const std::string& path, PointSink& sink) {
+  return ReadPointList(context.pointListReader, context.files, path, sink);
+}
+
 ReadResult RefuseCompressedKml(FormatContext&, const std::string&, PointSink&) {
   return {Problem{.kind = ProblemKind::CompressedKml}};
 }
@@ -23,41 +33,15 @@ ReadResult RefuseCompressedKml(FormatContext&, const std::string&, PointSink&) {
 
 const std::vector<Format>& Formats() {
   static const std::vector<Format> formats{
-      {pointListExtension,
-       {pointListExtension},
-       [](FormatContext& c, const std::string& path, PointSink& sink) {
-         return ReadPointList(c.pointListReader, c.files, path, sink);
-       },
-       nullptr},
-      {"gpx",
-       {"gpx"},
-       [](FormatContext& c, const std::string& path, PointSink& sink) {
-         return ReadGpx(c.files, path, sink);
-       },
-       GpxDocument},
-      {"kml",
-       {"kml"},
-       [](FormatContext& c, const std::string& path, PointSink& sink) {
-         return ReadKml(c.files, path, sink);
-       },
-       KmlDocument},
+      {pointListExtension, {pointListExtension}, FromPointList, nullptr},
+      {"gpx", {"gpx"}, FromDisk<ReadGpx>, GpxDocument},
+      {"kml", {"kml"}, FromDisk<ReadKml>, KmlDocument},
       {"kmz", {"kmz"}, RefuseCompressedKml, nullptr, false},
-      {"geojson",
-       {"geojson", "json"},
-       [](FormatContext& c, const std::string& path, PointSink& sink) {
-         return ReadGeoJson(c.files, path, sink);
-       },
-       GeoJsonDocument},
-      {"csv",
-       {"csv"},
-       [](FormatContext& c, const std::string& path, PointSink& sink) {
-         return ReadCsv(c.files, path, sink);
-       },
-       CsvDocument},
+      {"geojson", {"geojson", "json"}, FromDisk<ReadGeoJson>, GeoJsonDocument},
+      {"csv", {"csv"}, FromDisk<ReadCsv>, CsvDocument},
   };
   return formats;
 }
-
 const Format* FormatForPath(std::string_view path) {
   for (const Format& format : Formats()) {
     for (std::string_view extension : format.extensions) {

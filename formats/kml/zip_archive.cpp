@@ -76,9 +76,10 @@ void ReadAt(InputFile& file, std::uint64_t offset, std::span<char> bytes) {
 
 bool EndsWithIgnoringCase(std::string_view text, std::string_view lowerCaseEnding) {
   if (text.size() < lowerCaseEnding.size()) return false;
-  return std::equal(lowerCaseEnding.begin(), lowerCaseEnding.end(),
-                    text.end() - static_cast<std::ptrdiff_t>(lowerCaseEnding.size()),
-                    [](char lower, char c) { return lower == (c >= 'A' && c <= 'Z' ? c + 32 : c); });
+  return std::equal(
+      lowerCaseEnding.begin(), lowerCaseEnding.end(),
+      text.end() - static_cast<std::ptrdiff_t>(lowerCaseEnding.size()),
+      [](char lower, char c) { return lower == (c >= 'A' && c <= 'Z' ? c + 32 : c); });
 }
 
 // Reads a stretch of the archive front to back, a block at a time, so that a directory of any
@@ -242,8 +243,13 @@ std::optional<EntryRecord> ChooseKml(InputFile& file, const Directory& directory
     cursor.Take(name);
     const bool isDoc = name.size() == 7 && EndsWithIgnoringCase(name, "doc.kml");
     if (isDoc || (!firstKml && EndsWithIgnoringCase(name, ".kml"))) {
-      EntryRecord record{name,           Le16(header, 8),  Le16(header, 10), Le32(header, 16),
-                         Le32(header, 20), Le32(header, 24), Le32(header, 42)};
+      EntryRecord record{.name = name,
+                         .flags = Le16(header, 8),
+                         .method = Le16(header, 10),
+                         .crc = Le32(header, 16),
+                         .compressedSize = Le32(header, 20),
+                         .size = Le32(header, 24),
+                         .localOffset = Le32(header, 42)};
       ReadExtraField(cursor, Le16(header, 30), record);
       if (isDoc) return record;
       firstKml = std::move(record);
@@ -304,26 +310,20 @@ class ZipEntryStream : public InputFile {
   std::uint64_t Length() override { return size_; }
 
   std::size_t Read(std::span<char> buffer) override {
-    if (damaged_) Damaged();
-    try {
-      std::size_t filled = 0;
-      while (filled < buffer.size() && !ended_) {
-        // One byte past the stated size is enough to tell that the data exceed it.
-        std::span<char> out = buffer.subspan(filled);
-        out = out.first(static_cast<std::size_t>(
-            std::min<std::uint64_t>(out.size(), size_ - produced_ + 1)));
-        const std::size_t count = deflated_ ? Inflate(out) : Copy(out);
-        produced_ += count;
-        if (produced_ > size_) Damaged();
-        crc_ = crc32(crc_, reinterpret_cast<const Bytef*>(out.data()), static_cast<uInt>(count));
-        filled += count;
-      }
-      if (ended_ && (produced_ != size_ || crc_ != expectedCrc_)) Damaged();
-      return filled;
-    } catch (const ZipFaultError&) {
-      damaged_ = true;
-      throw;
+    std::size_t filled = 0;
+    while (filled < buffer.size() && !ended_) {
+      // One byte past the stated size is enough to tell that the data exceed it.
+      std::span<char> out = buffer.subspan(filled);
+      out = out.first(
+          static_cast<std::size_t>(std::min<std::uint64_t>(out.size(), size_ - produced_ + 1)));
+      const std::size_t count = deflated_ ? Inflate(out) : Copy(out);
+      produced_ += count;
+      if (produced_ > size_) Damaged();
+      crc_ = crc32(crc_, reinterpret_cast<const Bytef*>(out.data()), static_cast<uInt>(count));
+      filled += count;
     }
+    if (ended_ && (produced_ != size_ || crc_ != expectedCrc_)) Damaged();
+    return filled;
   }
 
   void Seek(std::uint64_t) override { throw FileError(FileErrorCause::BadSeek); }
@@ -337,9 +337,9 @@ class ZipEntryStream : public InputFile {
       return 0;
     }
     archive_.Seek(dataOffset_ + produced_);
-    const std::size_t count =
-        archive_.Read(out.first(static_cast<std::size_t>(std::min<std::uint64_t>(out.size(), left))));
-    if (count == 0) Damaged();
+    const std::size_t count = archive_.Read(
+        out.first(static_cast<std::size_t>(std::min<std::uint64_t>(out.size(), left))));
+    if (count == 0) Damaged();  // the archive shrank since it was opened
     return count;
   }
 
@@ -380,7 +380,6 @@ class ZipEntryStream : public InputFile {
   std::uint64_t produced_ = 0;
   uLong crc_ = crc32(0, nullptr, 0);
   bool ended_ = false;
-  bool damaged_ = false;
 };
 
 KmlEntryOpening Refused(ZipFault fault, std::uint32_t method = 0) {
@@ -389,25 +388,20 @@ KmlEntryOpening Refused(ZipFault fault, std::uint32_t method = 0) {
 
 const char* FaultText(ZipFault fault) {
   switch (fault) {
-    case ZipFault::NotAnArchive:
-      return "not a ZIP archive";
-    case ZipFault::Damaged:
-      return "damaged ZIP archive";
-    case ZipFault::Encrypted:
-      return "encrypted ZIP entry";
-    case ZipFault::UnsupportedMethod:
-      return "unsupported ZIP compression method";
-    case ZipFault::NoKml:
-      return "no KML file in the ZIP archive";
-    case ZipFault::TooLarge:
-      return "KML file too large";
+    case ZipFault::NotAnArchive: return "not a ZIP archive";
+    case ZipFault::Damaged: return "damaged ZIP archive";
+    case ZipFault::Encrypted: return "encrypted ZIP entry";
+    case ZipFault::UnsupportedMethod: return "unsupported ZIP compression method";
+    case ZipFault::NoKml: return "no KML file in the ZIP archive";
+    case ZipFault::TooLarge: return "KML file too large";
   }
   return "ZIP archive fault";
 }
 
 }  // namespace
 
-ZipFaultError::ZipFaultError(ZipFault fault) : std::runtime_error(FaultText(fault)), fault_(fault) {}
+ZipFaultError::ZipFaultError(ZipFault fault)
+    : std::runtime_error(FaultText(fault)), fault_(fault) {}
 
 KmlEntryOpening OpenKmlEntry(InputFile& archive) {
   try {
@@ -415,7 +409,7 @@ KmlEntryOpening OpenKmlEntry(InputFile& archive) {
     const std::optional<Directory> directory = FindDirectory(archive, length);
     if (!directory) {
       return Refused(StartsLikeArchive(archive, length) ? ZipFault::Damaged
-                                                         : ZipFault::NotAnArchive);
+                                                        : ZipFault::NotAnArchive);
     }
     if (!Fits(directory->offset, directory->size, directory->end)) Damaged();
     std::optional<EntryRecord> record = ChooseKml(archive, *directory);
