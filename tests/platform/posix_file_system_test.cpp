@@ -32,18 +32,6 @@ class PosixFileSystemTest : public ::testing::Test {
   std::unique_ptr<FileSystem> files_ = MakeSystemFileSystem();
 };
 
-TEST_F(PosixFileSystemTest, ReadsAFileWithAJapaneseName) {
-  Put("地点.pmf", "#abc\n");
-  auto opened = files_->OpenForReading(Path("地点.pmf"));
-  ASSERT_TRUE(opened.file);
-  EXPECT_EQ(opened.file->Length(), 5u);
-  char buffer[16];
-  EXPECT_EQ(opened.file->Read(buffer), 5u);
-  EXPECT_EQ(std::string(buffer, 5), "#abc\n");
-  EXPECT_EQ(opened.file->Read(buffer), 0u);
-  opened.file->Close();
-}
-
 TEST_F(PosixFileSystemTest, OpenFailuresHaveTheirCauses) {
   EXPECT_EQ(files_->OpenForReading(Path("missing.pmf")).cause, FileErrorCause::FileNotFound);
   EXPECT_EQ(files_->OpenForReading(Path("no/such/list.pmf")).cause, FileErrorCause::BadPath);
@@ -70,24 +58,6 @@ TEST_F(PosixFileSystemTest, AFileHeldByAnotherOpenerIsASharingViolation) {
   EXPECT_EQ(files_->OpenForReplacing(Path("held.pnt")).cause, FileErrorCause::SharingViolation);
   ::close(other);
   EXPECT_TRUE(files_->OpenForReplacing(Path("held.pnt")).file);
-}
-
-TEST_F(PosixFileSystemTest, ReplacementAppearsOnlyOnCommit) {
-  Put("out.pnt", "earlier content that is longer");
-  {
-    auto opened = files_->OpenForReplacing(Path("out.pnt"));
-    ASSERT_TRUE(opened.file);
-    opened.file->Write(std::string("new"));
-    EXPECT_EQ(Get("out.pnt"), "earlier content that is longer");
-  }
-  EXPECT_EQ(Get("out.pnt"), "earlier content that is longer");
-  EXPECT_EQ(folder_.EntryCount(), 1u) << "no temporary file may stay behind";
-
-  auto opened = files_->OpenForReplacing(Path("out.pnt"));
-  opened.file->Write(std::string("new"));
-  opened.file->Commit();
-  EXPECT_EQ(Get("out.pnt"), "new");
-  EXPECT_EQ(folder_.EntryCount(), 1u);
 }
 
 TEST_F(PosixFileSystemTest, ReplacesAFileWhoseNameIsAsLongAsANameMayBe) {

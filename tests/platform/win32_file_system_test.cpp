@@ -46,18 +46,6 @@ class Win32FileSystemTest : public ::testing::Test {
   std::unique_ptr<FileSystem> files_ = MakeSystemFileSystem();
 };
 
-TEST_F(Win32FileSystemTest, ReadsAFileWithAJapaneseName) {
-  Put(u"地点.pmf", "#abc\n");
-  auto opened = files_->OpenForReading(Path("地点.pmf"));
-  ASSERT_TRUE(opened.file);
-  EXPECT_EQ(opened.file->Length(), 5u);
-  char buffer[16];
-  EXPECT_EQ(opened.file->Read(buffer), 5u);
-  EXPECT_EQ(std::string(buffer, 5), "#abc\n");
-  EXPECT_EQ(opened.file->Read(buffer), 0u);
-  opened.file->Close();
-}
-
 TEST_F(Win32FileSystemTest, ReplacesAFileWithAJapaneseName) {
   auto opened = files_->OpenForReplacing(Path("出力ﾃﾞｰﾀ.pnt"));
   ASSERT_TRUE(opened.file);
@@ -107,34 +95,6 @@ TEST_F(Win32FileSystemTest, AFileInUseElsewhereIsASharingViolation) {
   ::CloseHandle(other);
   EXPECT_TRUE(files_->OpenForReplacing(Path("out.pnt")).file);
   EXPECT_EQ(folder_.EntryCount(), 2u);
-}
-
-TEST_F(Win32FileSystemTest, ReplacementAppearsOnlyOnCommit) {
-  Put(u"out.pnt", "earlier content that is longer");
-  {
-    auto opened = files_->OpenForReplacing(Path("out.pnt"));
-    ASSERT_TRUE(opened.file);
-    opened.file->Write(std::string("new"));
-    EXPECT_EQ(Get(u"out.pnt"), "earlier content that is longer");
-  }
-  EXPECT_EQ(Get(u"out.pnt"), "earlier content that is longer");
-  EXPECT_EQ(folder_.EntryCount(), 1u) << "no temporary file may stay behind";
-
-  auto opened = files_->OpenForReplacing(Path("out.pnt"));
-  ASSERT_TRUE(opened.file);
-  opened.file->Write(std::string("new"));
-  opened.file->Commit();
-  EXPECT_EQ(Get(u"out.pnt"), "new");
-  EXPECT_EQ(folder_.EntryCount(), 1u);
-}
-
-TEST_F(Win32FileSystemTest, AnUncommittedNewFileNeverAppears) {
-  {
-    auto opened = files_->OpenForReplacing(Path("new.pnt"));
-    ASSERT_TRUE(opened.file);
-    opened.file->Write(std::string("partial"));
-  }
-  EXPECT_EQ(folder_.EntryCount(), 0u);
 }
 
 TEST_F(Win32FileSystemTest, ATargetTakenBeforeCommitKeepsItsContent) {
