@@ -6,6 +6,7 @@
 #include "cli/console_messages.h"
 #include "cli/exit_status.h"
 #include "cli/path_argument.h"
+#include "cli/terminal_text.h"
 #include "engine/point_conversion.h"
 #include "formats/pmf/pmf_format.h"
 #include "formats/registry.h"
@@ -34,7 +35,9 @@ std::string ExtensionList() {
 class PrintedReports : public ProblemSink {
  public:
   explicit PrintedReports(std::ostream& err) : err_(err) {}
-  void Report(const Problem& report) override { err_ << PointProblemText(report) << '\n'; }
+  void Report(const Problem& report) override {
+    err_ << TerminalText(PointProblemText(report)) << '\n';
+  }
 
  private:
   std::ostream& err_;

@@ -9,6 +9,7 @@
 #include "cli/console_messages.h"
 #include "cli/exit_status.h"
 #include "cli/path_argument.h"
+#include "cli/terminal_text.h"
 #include "engine/date_time_text.h"
 #include "engine/point_file_reading.h"
 #include "platform/system_services.h"
@@ -21,23 +22,8 @@ namespace pinmover {
 
 namespace {
 
-// The table goes to a terminal, so the control characters of a file's text are shown as
-// escapes: a file must not be able to move the cursor, retitle the window or worse. (Shift-JIS
-// has no character that becomes a C1 control in UTF-8.)
-std::string Shown(const std::string& sjis) {
-  std::string shown;
-  char escape[8];
-  for (char c : ReadableUtf8(sjis)) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x20 || byte == 0x7F) {
-      std::snprintf(escape, sizeof escape, "\\x%02X", byte);
-      shown += escape;
-    } else {
-      shown += c;
-    }
-  }
-  return shown;
-}
+// The table goes to a terminal.
+std::string Shown(const std::string& sjis) { return TerminalText(ReadableUtf8(sjis)); }
 
 constexpr double unitsPerSecond = unitsPerArcSecond;
 

@@ -5,6 +5,9 @@
 
 #include "engine/datum_shift.h"
 #include "engine/unit_name.h"
+#include "formats/maps_url.h"
+#include "text/bounded_text.h"
+#include "text/utf8.h"
 
 namespace pinmover {
 
@@ -16,8 +19,25 @@ bool OnEarth(const MapPoint& point) {
 }
 
 ProblemKind KindOf(SkipReason reason) {
-  return reason == SkipReason::NoPointGeometry ? ProblemKind::NoPointGeometry
-                                               : ProblemKind::UnreadableCoordinates;
+  switch (reason) {
+    case SkipReason::NoPointGeometry: return ProblemKind::NoPointGeometry;
+    case SkipReason::UnreadableCoordinates: return ProblemKind::UnreadableCoordinates;
+    case SkipReason::NoPosition: return ProblemKind::NoPosition;
+  }
+  return ProblemKind::UnreadableCoordinates;
+}
+
+// Apps write a place they have no position for at 0° north, 0° east, in the ocean off Africa;
+// its link may still carry the position.
+bool AtNoPosition(const MapPoint& point) { return point.latitude == 0 && point.longitude == 0; }
+
+// What the file gives to find a place without a position again: its address, else the words its
+// link searches for.
+std::string FindingHint(const MapPoint& point) {
+  if (!point.address.empty()) return point.address;
+  std::string words = MapsUrlQuery(point.link);
+  words.resize(Utf8Prefix(words, maxKeptText).size());
+  return words;
 }
 
 std::string Coordinates(const MapPoint& point) {
@@ -33,7 +53,21 @@ ImportPipeline::ImportPipeline(Datum datum, ProblemSink* reports, BatchHandler f
   batch_.reserve(maxPointsPerFile);
 }
 
-void ImportPipeline::Add(const MapPoint& point) {
+void ImportPipeline::Add(const MapPoint& given) {
+  MapPoint point = given;
+  if (AtNoPosition(point)) {
+    if (std::optional<UrlPosition> linked = PositionInMapsUrl(point.link)) {
+      point.latitude = linked->latitude;
+      point.longitude = linked->longitude;
+    } else {
+      Tell({.kind = ProblemKind::NoPosition,
+            .line = point.line,
+            .point = ++numbered_,
+            .name = point.name,
+            .detail = FindingHint(point)});
+      return;
+    }
+  }
   Problem report{.line = point.line, .point = ++numbered_, .name = point.name};
   if (!OnEarth(point)) {
     report.kind = ProblemKind::OutOfRange;
@@ -68,7 +102,7 @@ void ImportPipeline::Add(const UnitPoint& point) {
 }
 
 void ImportPipeline::Skip(const SkippedItem& item) {
-  Tell({.kind = KindOf(item.reason), .line = item.line, .name = item.name});
+  Tell({.kind = KindOf(item.reason), .line = item.line, .name = item.name, .detail = item.detail});
 }
 
 void ImportPipeline::Take(UnitPoint point) {

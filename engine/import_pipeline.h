@@ -22,7 +22,7 @@ class ImportPipeline : public PointSink {
 
   ImportPipeline(Datum datum, ProblemSink* reports, BatchHandler fullBatches = {});
 
-  void Add(const MapPoint& point) override;
+  void Add(const MapPoint& given) override;
   void Add(const UnitPoint& point) override;
   void Skip(const SkippedItem& item) override;
 

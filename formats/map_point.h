@@ -13,6 +13,10 @@ struct MapPoint {
   double latitude = 0;     // degrees north, as read: not yet checked against its range
   double longitude = 0;    // degrees east
   std::uint64_t line = 0;  // where the point starts in its file, counted from 1; 0 if unknown
+  // A map link the app keeps for the place, and its address, both UTF-8: what finds a place
+  // that the app kept without a position (which it writes as 0, 0).
+  std::string link{};
+  std::string address{};
 };
 
 // A point in the form the navigation unit reads: a list's that was made for the unit, or a map
@@ -27,12 +31,14 @@ struct UnitPoint {
 enum class SkipReason {
   NoPointGeometry,        // a placemark or feature with no point (a line, a polygon, nothing)
   UnreadableCoordinates,  // the coordinates are missing or are not numbers
+  NoPosition,             // the app keeps the place without a position
 };
 
 struct SkippedItem {
   SkipReason reason = SkipReason::NoPointGeometry;
   std::uint64_t line = 0;  // counted from 1; 0 if the format cannot tell
   std::string name;        // UTF-8, empty if the item has none
+  std::string detail{};    // UTF-8: what the file gives to find a place without a position
 };
 
 // Where a format reader delivers what it finds, in the file's order.

@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <vector>
 
+#include "text/blanks.h"
 #include "text/decimal_degrees.h"
 #include "text/utf8.h"
 
@@ -25,14 +26,6 @@ UrlParts SplitUrl(std::string_view url) {
   const std::size_t questionMark = url.find('?');
   if (questionMark == npos) return {url, url, {}};
   return {url, url.substr(0, questionMark), url.substr(questionMark + 1)};
-}
-
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
 }
 
 std::optional<unsigned> HexDigitValue(char c) {

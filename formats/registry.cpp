@@ -8,6 +8,7 @@
 #include "formats/gpx/gpx_writer.h"
 #include "formats/kml/kml_reader.h"
 #include "formats/kml/kml_writer.h"
+#include "formats/kml/kmz_reader.h"
 #include "formats/pmf/pmf_format.h"
 #include "text/path_operations.h"
 
@@ -25,10 +26,6 @@ ReadResult FromPointList(FormatContext& context, const std::string& path, PointS
   return ReadPointList(context.pointListReader, context.files, path, sink);
 }
 
-ReadResult RefuseCompressedKml(FormatContext&, const std::string&, PointSink&) {
-  return {Problem{.kind = ProblemKind::CompressedKml}};
-}
-
 }  // namespace
 
 const std::vector<Format>& Formats() {
@@ -36,7 +33,7 @@ const std::vector<Format>& Formats() {
       {pointListExtension, {pointListExtension}, FromPointList, nullptr},
       {"gpx", {"gpx"}, FromDisk<ReadGpx>, GpxDocument},
       {"kml", {"kml"}, FromDisk<ReadKml>, KmlDocument},
-      {"kmz", {"kmz"}, RefuseCompressedKml, nullptr, false},
+      {"kmz", {"kmz"}, FromDisk<ReadKmz>, nullptr},
       {"geojson", {"geojson", "json"}, FromDisk<ReadGeoJson>, GeoJsonDocument},
       {"csv", {"csv"}, FromDisk<ReadCsv>, CsvDocument},
   };
@@ -69,9 +66,7 @@ std::vector<const Format*> WrittenFormats() {
 std::vector<std::string_view> ReadExtensions() {
   std::vector<std::string_view> extensions;
   for (const Format& format : Formats()) {
-    if (format.listed) {
-      extensions.insert(extensions.end(), format.extensions.begin(), format.extensions.end());
-    }
+    extensions.insert(extensions.end(), format.extensions.begin(), format.extensions.end());
   }
   return extensions;
 }

@@ -28,7 +28,6 @@ struct Format {
   std::vector<std::string_view> extensions;  // the first one names a new file
   ReadResult (*read)(FormatContext& context, const std::string& path, PointSink& sink);
   std::string (*write)(std::span<const ExportedPoint> points);  // nullptr: never written
-  bool listed = true;  // false for a format that is only recognised to be refused
 };
 
 // Every format, the list made for the unit first; of the formats written, GPX, the most widely
@@ -39,7 +38,7 @@ const Format* FormatForPath(std::string_view path);
 const Format* FormatNamed(std::string_view name);
 // The formats points can be written in, GPX first.
 std::vector<const Format*> WrittenFormats();
-// The extensions of the formats points are read from, in the order the user is shown them.
+// The extensions of every format, in the order the user is shown them.
 std::vector<std::string_view> ReadExtensions();
 
 // Reads path with format. A file that fails after it was opened gives a FileFailed problem

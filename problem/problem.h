@@ -18,17 +18,26 @@ enum class ProblemKind {
   FileFailed,      // a file failed after it was opened: cause; path when the failure names one
   NotWellFormed,   // the file breaks its format's grammar at line and column: detail
   Refused,         // well formed, but holds what is never read (a DTD, too deep a nesting): detail
-  CompressedKml,   // a .kmz, which is a zip that holds the KML
-  MissingColumns,  // a CSV header without the columns a point needs: detail lists those found
-  NoPoints,        // nothing to convert: count is the route and track points the file held
+  ArchiveNotZip,   // a .kmz that is no ZIP archive
+  ArchiveDamaged,  // a KMZ cut short or damaged
+  ArchiveEncrypted,      // a KMZ whose KML is encrypted
+  ArchiveMethodUnknown,  // a KMZ whose KML is compressed as no KMZ is: count is the method
+  ArchiveWithoutKml,     // a KMZ that holds no KML
+  ArchiveTooLarge,       // a KMZ whose KML inflates past what any map needs: count is the limit
+  NetworkLinkOnly,       // a KML that only links to a map on the network: detail is the link
+  ListWithoutPositions,  // a saved list whose places carry no coordinates
+  MissingColumns,        // a CSV header without the columns a point needs: detail lists those found
+  NoPoints,              // nothing to convert: count is the route and track points the file held
 
   // What a conversion changed in a point or passed over: point, line, name.
   NameCut,                // longer than the unit shows
   CharactersReplaced,     // characters the unit cannot show became 〓: detail
   ControlsReplaced,       // tabs, line breaks and the like became spaces
+  AccentsRemoved,         // Latin letters lost their accents: detail holds the letters
   OutOfRange,             // coordinates off the earth (detail): skipped
   NoPointGeometry,        // a placemark or feature without a point: skipped
   UnreadableCoordinates,  // skipped
+  NoPosition,             // the app had no position for it: skipped; detail helps find it again
 
   // What a point file holds that a written one never has: slot when it concerns one.
   WrongFileSize,

@@ -8,7 +8,7 @@ source "$(dirname "$0")/required-commands.sh"
 # 64-bit Wine, xauth for xvfb-run by hand), and the packages of every required command.
 packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
-  libexpat1-dev libproj-dev
+  libexpat1-dev libproj-dev zlib1g-dev libz-mingw-w64-dev
   mingw-w64-x86-64-dev libclang-rt-dev pkg-config
   wine64 xauth fonts-ipafont-gothic fonts-wine
   "${required_commands[@]##*:}"

@@ -17,6 +17,7 @@ components=(
   "GCC runtime libraries (libgcc, libstdc++), with the GCC Runtime Library Exception|g++-mingw-w64-x86-64-posix"
   "CLI11|libcli11-dev"
   "JSON for Modern C++ (nlohmann/json)|nlohmann-json3-dev"
+  "zlib|libz-mingw-w64-dev"
 )
 
 rule=$(printf '=%.0s' {1..72})

@@ -36,6 +36,9 @@ std::string PointProblemText(const Problem& problem) {
              Words(u8" を 〓 にしました");
     case ProblemKind::ControlsReplaced:
       return Place(problem) + Words(u8"名前のタブや改行を空白にしました");
+    case ProblemKind::AccentsRemoved:
+      return Place(problem) + Words(u8"ナビで表示できない文字 ") + problem.detail +
+             Words(u8" をアクセントなしの文字にしました");
     case ProblemKind::OutOfRange:
       return Place(problem) + Words(u8"緯度・経度 (") + problem.detail +
              Words(u8") が範囲外のため、この地点は変換しませんでした");
@@ -43,6 +46,10 @@ std::string PointProblemText(const Problem& problem) {
       return Place(problem) + Words(u8"地点 (Point) がないため、変換しませんでした");
     case ProblemKind::UnreadableCoordinates:
       return Place(problem) + Words(u8"緯度・経度が読み取れないため、変換しませんでした");
+    case ProblemKind::NoPosition:
+      return Place(problem) + Words(u8"位置 (緯度・経度) が記録されていないため、変換しませんでした") +
+             (problem.detail.empty() ? std::string()
+                                     : Words(u8" (手がかり: ") + problem.detail + Words(u8")"));
     default: return {};
   }
 }

@@ -39,11 +39,37 @@ std::string RunText(const Problem& problem) {
     case ProblemKind::Refused:
       return LoadFailedText(problem.path) + "\n" +
              "安全のため読み込まない内容があります: " + SjisDisplayText(problem.detail);
-    case ProblemKind::CompressedKml:
+    case ProblemKind::ArchiveNotZip:
+      return LoadFailedText(problem.path) + "\nKMZ (ZIP 形式のファイル) ではありません。";
+    case ProblemKind::ArchiveDamaged:
+      return LoadFailedText(problem.path) +
+             "\nKMZ ファイルが壊れているか、途中で切れています。"
+             "地図アプリからもう一度ダウンロードするか、保存し直して下さい。";
+    case ProblemKind::ArchiveEncrypted:
+      return LoadFailedText(problem.path) +
+             "\nKMZ の中の KML ファイルがパスワードで暗号化されています。";
+    case ProblemKind::ArchiveMethodUnknown:
+      return LoadFailedText(problem.path) + "\nKMZ の中の KML ファイルは対応していない方式 (" +
+             std::to_string(problem.count) + ") で圧縮されています。";
+    case ProblemKind::ArchiveWithoutKml:
+      return LoadFailedText(problem.path) + "\nKMZ の中に KML ファイルがありません。";
+    case ProblemKind::ArchiveTooLarge:
+      return LoadFailedText(problem.path) + "\nKMZ の中の KML ファイルが大きすぎます (" +
+             std::to_string(problem.count >> 20) + " MB まで)。";
+    case ProblemKind::NetworkLinkOnly:
       return "ファイル " + problem.path +
-             " は KMZ (圧縮された KML) のため読み込めません。\n"
-             "地図アプリで KML 形式で保存し直すか、KMZ ファイルを展開して中の doc.kml "
-             "を変換して下さい。";
+             " には地点がなく、地図へのネットワークリンクだけがあります:\n" +
+             SjisDisplayText(problem.detail) +
+             "\n\nマイマップで地図を KML/KMZ にエクスポートし直して下さい。その際、"
+             "「データを最新の状態に保つ」(ネットワーク リンク KML) のチェックを外すと、"
+             "地点そのものが保存されます。";
+    case ProblemKind::ListWithoutPositions:
+      return LoadFailedText(problem.path) +
+             "\nリストのどの場所にも緯度・経度がありません。Google マップの保存済みリストは、"
+             "場所の座標を持っていません。\n"
+             "座標を付けるには、この CSV をマイマップに読み込み (インポートし)、"
+             "マイマップが場所を見つけたら、地図を KML か KMZ にエクスポートして、"
+             "そのファイルを変換して下さい。";
     case ProblemKind::MissingColumns:
       return LoadFailedText(problem.path) + "\n" +
              "緯度と経度の列が見つかりません。1 行目にある列: " + SjisDisplayText(problem.detail);

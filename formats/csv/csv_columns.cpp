@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "text/blanks.h"
+
 namespace pinmover {
 
 namespace {
@@ -22,29 +24,11 @@ constexpr ColumnName columnNames[] = {
     {u8"経度", CsvColumn::Longitude},
 };
 
-constexpr std::string_view ideographicSpace = "\xE3\x80\x80";
-
 std::string_view AsBytes(std::u8string_view text) {
   return {reinterpret_cast<const char*>(text.data()), text.size()};
 }
 
 }  // namespace
-
-std::string_view TrimBlanks(std::string_view utf8) {
-  for (;;) {
-    if (!utf8.empty() && (utf8.front() == ' ' || utf8.front() == '\t')) {
-      utf8.remove_prefix(1);
-    } else if (utf8.starts_with(ideographicSpace)) {
-      utf8.remove_prefix(ideographicSpace.size());
-    } else if (!utf8.empty() && (utf8.back() == ' ' || utf8.back() == '\t')) {
-      utf8.remove_suffix(1);
-    } else if (utf8.ends_with(ideographicSpace)) {
-      utf8.remove_suffix(ideographicSpace.size());
-    } else {
-      return utf8;
-    }
-  }
-}
 
 CsvColumn ColumnNamed(std::string_view utf8Header) {
   std::string header(TrimBlanks(utf8Header));

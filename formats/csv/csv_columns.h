@@ -11,7 +11,4 @@ enum class CsvColumn { Other, Name, Latitude, Longitude };
 // case and blanks around the name do not matter.
 CsvColumn ColumnNamed(std::string_view utf8Header);
 
-// utf8 without the spaces, tabs and ideographic spaces around it.
-std::string_view TrimBlanks(std::string_view utf8);
-
 }  // namespace pinmover

@@ -4,6 +4,7 @@
 
 #include "formats/csv/cp932_text.h"
 #include "formats/csv/csv_columns.h"
+#include "text/blanks.h"
 #include "text/decimal_degrees.h"
 #include "text/utf8.h"
 

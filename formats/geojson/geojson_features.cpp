@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "text/decimal_degrees.h"
 #include "text/utf8.h"
 
 namespace pinmover {
@@ -11,6 +12,11 @@ namespace {
 constexpr std::size_t maxQuotedTypeBytes = 64;
 
 const char* const notFeatures = "not a FeatureCollection or a Feature";
+
+std::optional<double> ListedDegrees(std::optional<std::string_view> text,
+                                    std::optional<double> number) {
+  return text ? ParseDecimalDegrees(*text) : number;
+}
 
 }  // namespace
 
@@ -30,10 +36,19 @@ GeoJsonFeatures::Member GeoJsonFeatures::MemberNamed(Role role, std::string_view
       if (key == "name") return Member::Name;
       if (key == "title") return Member::Title;
       if (key == "Title") return Member::CapitalTitle;
-      if (key == "location") return Member::Location;
+      // Google's saved places: today's layout in lower case, the older one capitalised.
+      if (key == "location" || key == "Location") return Member::Location;
+      if (key == "google_maps_url" || key == "Google Maps URL") return Member::Link;
+      if (key == "address") return Member::Address;
       break;
     case Role::Location:
-      if (key == "name") return Member::Name;
+      if (key == "name" || key == "Business Name") return Member::Name;
+      if (key == "address" || key == "Address") return Member::Address;
+      if (key == "Geo Coordinates") return Member::GeoCoordinates;
+      break;
+    case Role::GeoCoordinates:
+      if (key == "Latitude") return Member::Latitude;
+      if (key == "Longitude") return Member::Longitude;
       break;
     case Role::Geometry:
       if (key == "type") return Member::Type;
@@ -77,11 +92,16 @@ bool GeoJsonFeatures::StartObject(std::uint64_t line) {
     case Role::Properties:
       if (parent.member == Member::Location) return Push(Role::Location, parent.feature);
       break;
+    case Role::Location:
+      if (parent.member == Member::GeoCoordinates) {
+        return Push(Role::GeoCoordinates, parent.feature);
+      }
+      break;
     case Role::Geometry:
       if (parent.member == Member::Coordinates) parent.feature->coordinateArray = false;
       break;
     case Role::Coordinates: Coordinate(std::nullopt); break;
-    case Role::Location:
+    case Role::GeoCoordinates:
     case Role::Ignored: break;
   }
   return Push(Role::Ignored);
@@ -112,6 +132,7 @@ bool GeoJsonFeatures::StartArray() {
     case Role::FeatureList:
     case Role::Properties:
     case Role::Location:
+    case Role::GeoCoordinates:
     case Role::Ignored: break;
   }
   return Push(Role::Ignored);
@@ -141,9 +162,19 @@ bool GeoJsonFeatures::Scalar(std::optional<std::string_view> text, std::optional
       if (frame.member == Member::Name) keepName(feature->name);
       if (frame.member == Member::Title) keepName(feature->title);
       if (frame.member == Member::CapitalTitle) keepName(feature->capitalTitle);
+      if (frame.member == Member::Link) keepName(feature->link);
+      if (frame.member == Member::Address) keepName(feature->address);
       break;
     case Role::Location:
       if (frame.member == Member::Name) keepName(feature->locationName);
+      if (frame.member == Member::Address) keepName(feature->address);
+      break;
+    case Role::GeoCoordinates:
+      // Written as text, as the older saved places have them; a number is taken too.
+      if (frame.member == Member::Latitude) feature->listedLatitude = ListedDegrees(text, number);
+      if (frame.member == Member::Longitude) {
+        feature->listedLongitude = ListedDegrees(text, number);
+      }
       break;
     case Role::Geometry:
       if (frame.member == Member::Type) feature->point = text == "Point";
@@ -198,23 +229,37 @@ bool GeoJsonFeatures::EndDocument() {
 }
 
 void GeoJsonFeatures::Deliver(const Draft& feature) {
+  // The place's name, else its title, else its address.
   std::string name;
-  for (const std::string* candidate :
-       {&feature.name, &feature.title, &feature.capitalTitle, &feature.locationName}) {
+  for (const std::string* candidate : {&feature.name, &feature.locationName, &feature.title,
+                                       &feature.capitalTitle, &feature.address}) {
     if (!candidate->empty()) {
       name = *candidate;
       break;
     }
   }
-  if (!feature.geometryObject || !feature.point) {
-    sink_.Skip({SkipReason::NoPointGeometry, feature.line, std::move(name)});
-  } else if (!feature.coordinateArray || feature.coordinatesSeen < 2 ||
-             !feature.coordinatesReadable) {
-    sink_.Skip({SkipReason::UnreadableCoordinates, feature.line, std::move(name)});
-  } else {
-    sink_.Add(MapPoint{std::move(name), feature.coordinates[1], feature.coordinates[0],
-                       feature.line});
+  const bool pointGiven = feature.geometryObject && feature.point;
+  const bool coordinatesGiven = pointGiven && feature.coordinateArray &&
+                                feature.coordinatesSeen >= 2 && feature.coordinatesReadable;
+  MapPoint point{std::move(name), 0, 0, feature.line, feature.link, feature.address};
+  if (coordinatesGiven) {
+    point.latitude = feature.coordinates[1];
+    point.longitude = feature.coordinates[0];
   }
+  // Older saved places repeat the position among the place's properties, where it may be kept
+  // although the geometry has none.
+  const bool noPosition = !coordinatesGiven || (point.latitude == 0 && point.longitude == 0);
+  if (noPosition && feature.listedLatitude && feature.listedLongitude) {
+    point.latitude = *feature.listedLatitude;
+    point.longitude = *feature.listedLongitude;
+  } else if (!pointGiven) {
+    sink_.Skip({SkipReason::NoPointGeometry, feature.line, std::move(point.name)});
+    return;
+  } else if (!coordinatesGiven) {
+    sink_.Skip({SkipReason::UnreadableCoordinates, feature.line, std::move(point.name)});
+    return;
+  }
+  sink_.Add(point);
 }
 
 bool GeoJsonFeatures::Refuse(std::string why) {

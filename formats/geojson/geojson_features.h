@@ -41,6 +41,7 @@ class GeoJsonFeatures {
     Feature,
     Properties,
     Location,
+    GeoCoordinates,
     Geometry,
     Coordinates,
     Ignored,
@@ -55,6 +56,11 @@ class GeoJsonFeatures {
     Title,
     CapitalTitle,
     Location,
+    GeoCoordinates,
+    Latitude,
+    Longitude,
+    Link,
+    Address,
     Coordinates,
   };
 
@@ -65,6 +71,10 @@ class GeoJsonFeatures {
     std::string title;
     std::string capitalTitle;
     std::string locationName;
+    std::string address;
+    std::string link;
+    std::optional<double> listedLatitude;  // the place's own coordinates, as text in old exports
+    std::optional<double> listedLongitude;
     bool geometryObject = false;
     bool point = false;  // the geometry's type is Point
     bool coordinateArray = false;

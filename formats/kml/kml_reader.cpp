@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "formats/xml/xml_document.h"
+#include "text/blanks.h"
 #include "text/bounded_text.h"
 #include "text/decimal_degrees.h"
 
@@ -37,6 +38,8 @@ class PlacemarkCollector : public XmlHandler {
 
   void StartElement(std::string_view localName, const XmlAttributes&) override {
     ++depth_;
+    if (localName == "NetworkLink") ++networkLinks_;
+    if (localName == "href" && networkLinks_ != 0 && href_.empty()) inHref_ = true;
     if (placemarkDepth_ == 0) {
       if (localName == "Placemark") StartPlacemark();
       return;
@@ -51,7 +54,9 @@ class PlacemarkCollector : public XmlHandler {
     }
   }
 
-  void EndElement(std::string_view) override {
+  void EndElement(std::string_view localName) override {
+    if (localName == "NetworkLink" && networkLinks_ != 0) --networkLinks_;
+    inHref_ = false;
     if (placemarkDepth_ != 0) {
       if (depth_ == placemarkDepth_ + 1) inName_ = false;
       if (depth_ == pointDepth_ + 1) inCoordinates_ = false;
@@ -64,6 +69,15 @@ class PlacemarkCollector : public XmlHandler {
   void Text(std::string_view utf8) override {
     if (inName_) AppendBounded(name_, utf8);
     if (inCoordinates_) AppendBounded(coordinates_, utf8);
+    if (inHref_) AppendBounded(href_, utf8);
+  }
+
+  // A document that gives no point but links to a map on the network holds nothing of that
+  // map: exported with its data kept up to date, it is only the link.
+  std::optional<Problem> NetworkLinkInstead() const {
+    if (points_ != 0 || href_.empty()) return std::nullopt;
+    return Problem{.kind = ProblemKind::NetworkLinkOnly,
+                   .detail = std::string(TrimBlanks(href_))};
   }
 
  private:
@@ -80,6 +94,7 @@ class PlacemarkCollector : public XmlHandler {
     if (!pointSeen_) {
       sink_.Skip(SkippedItem{SkipReason::NoPointGeometry, 0, name_});
     } else if (std::optional<Position> position = ParseCoordinates(coordinates_)) {
+      ++points_;
       sink_.Add(MapPoint{name_, position->latitude, position->longitude, 0});
     } else {
       sink_.Skip(SkippedItem{SkipReason::UnreadableCoordinates, 0, name_});
@@ -95,13 +110,27 @@ class PlacemarkCollector : public XmlHandler {
   bool inCoordinates_ = false;
   std::string name_;
   std::string coordinates_;
+  int networkLinks_ = 0;  // the network links the current element lies in
+  bool inHref_ = false;
+  std::string href_;  // the first network link's
+  std::uint64_t points_ = 0;
 };
 
 }  // namespace
 
 ReadResult ReadKml(FileSystem& files, const std::string& path, PointSink& sink) {
+  OpenResult<InputFile> opened = files.OpenForReading(path);
+  if (!opened.file) return {Problem{.kind = ProblemKind::ListOpenFailed, .cause = opened.cause}};
+  ReadResult result = ReadKmlDocument(*opened.file, sink);
+  opened.file->Close();
+  return result;
+}
+
+ReadResult ReadKmlDocument(InputFile& file, PointSink& sink) {
   PlacemarkCollector collector(sink);
-  return ReadXmlDocument(files, path, collector);
+  ReadResult result = ParseXmlDocument(file, collector);
+  if (!result.failure) result.failure = collector.NetworkLinkInstead();
+  return result;
 }
 
 }  // namespace pinmover

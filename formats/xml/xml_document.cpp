@@ -6,11 +6,16 @@ namespace {
 
 // The parsers' words for what they refuse, alike whichever system's parser met it.
 std::string RefusalText(XmlErrorKind kind) {
-  if (kind == XmlErrorKind::DocumentType) {
-    return "document type declaration (DOCTYPE): not read, since it can define entities and "
-           "name other files";
+  switch (kind) {
+    case XmlErrorKind::DocumentType:
+      return "document type declaration (DOCTYPE): not read, since it can define entities and "
+             "name other files";
+    case XmlErrorKind::TooDeep:
+      return "elements nested more than " + std::to_string(maxXmlDepth) + " levels deep";
+    default:
+      return "a comment, a tag or an attribute value longer than " +
+             std::to_string(maxXmlMarkupBytes) + " bytes";
   }
-  return "elements nested more than " + std::to_string(maxXmlDepth) + " levels deep";
 }
 
 }  // namespace
@@ -22,8 +27,14 @@ ReadResult ReadXmlDocument(FileSystem& files, const std::string& path, XmlHandle
     result.failure = Problem{.kind = ProblemKind::ListOpenFailed, .cause = opened.cause};
     return result;
   }
-  std::optional<XmlError> error = ParseXml(*opened.file, handler);
+  result = ParseXmlDocument(*opened.file, handler);
   opened.file->Close();
+  return result;
+}
+
+ReadResult ParseXmlDocument(InputFile& file, XmlHandler& handler) {
+  ReadResult result;
+  std::optional<XmlError> error = ParseXml(file, handler);
   if (error) {
     const bool malformed = error->kind == XmlErrorKind::Malformed;
     result.failure = Problem{.kind = malformed ? ProblemKind::NotWellFormed : ProblemKind::Refused,

@@ -36,6 +36,7 @@ class ExpatParse {
     XML_SetElementHandler(parser, &ExpatParse::OnStart, &ExpatParse::OnEnd);
     XML_SetCharacterDataHandler(parser, &ExpatParse::OnText);
     XML_SetStartDoctypeDeclHandler(parser, &ExpatParse::OnDoctype);
+    XML_SetDefaultHandlerExpand(parser, &ExpatParse::OnOther);
     XML_SetUnknownEncodingHandler(parser, &ExpatShiftJis::HandleUnknownEncoding, &shiftJis_);
   }
 
@@ -46,8 +47,12 @@ class ExpatParse {
       if (!buffer) throw std::bad_alloc();
       std::size_t count = file.Read({static_cast<char*>(buffer), blockSize});
       bool last = count == 0;
+      fed_ += count;
       if (XML_ParseBuffer(parser, static_cast<int>(count), last) != XML_STATUS_OK) break;
       if (last) return std::nullopt;
+      if (fed_ - lastEvent_ > maxXmlMarkupBytes) {
+        return XmlError{Line(), Column(), {}, XmlErrorKind::TooLong};
+      }
     }
     if (handlerFailure_) std::rethrow_exception(handlerFailure_);
     if (refusal_) return refusal_;
@@ -61,6 +66,12 @@ class ExpatParse {
 
   std::uint64_t Line() const { return XML_GetCurrentLineNumber(parser_.get()); }
   std::uint64_t Column() const { return XML_GetCurrentColumnNumber(parser_.get()) + 1; }
+
+  // Where the latest thing the document gave ends, at least; what expat has not yet given
+  // anything of since then is one stretch of markup.
+  void Progress() {
+    lastEvent_ = static_cast<std::uint64_t>(XML_GetCurrentByteIndex(parser_.get()));
+  }
 
   // Expat may still call a handler or two after it was told to stop.
   bool Stopped() const { return refusal_ || handlerFailure_; }
@@ -85,6 +96,7 @@ class ExpatParse {
 
   static void XMLCALL OnStart(void* data, const XML_Char* name, const XML_Char** attributes) {
     ExpatParse& self = Self(data);
+    self.Progress();
     if (self.Stopped()) return;
     if (++self.depth_ > maxXmlDepth) {
       self.Refuse({self.Line(), self.Column(), {}, XmlErrorKind::TooDeep});
@@ -101,14 +113,19 @@ class ExpatParse {
 
   static void XMLCALL OnEnd(void* data, const XML_Char* name) {
     ExpatParse& self = Self(data);
+    self.Progress();
     --self.depth_;
     self.Deliver([&] { self.handler_.EndElement(LocalName(name)); });
   }
 
   static void XMLCALL OnText(void* data, const XML_Char* text, int length) {
     ExpatParse& self = Self(data);
+    self.Progress();
     self.Deliver([&] { self.handler_.Text({text, static_cast<std::size_t>(length)}); });
   }
+
+  // Comments, blanks outside the root element and the like: nothing to hand on.
+  static void XMLCALL OnOther(void* data, const XML_Char*, int) { Self(data).Progress(); }
 
   static void XMLCALL OnDoctype(void* data, const XML_Char*, const XML_Char*, const XML_Char*,
                                 int) {
@@ -121,6 +138,8 @@ class ExpatParse {
   ExpatShiftJis shiftJis_;
   XmlAttributes attributes_;
   int depth_ = 0;
+  std::uint64_t fed_ = 0;
+  std::uint64_t lastEvent_ = 0;
   std::optional<XmlError> refusal_;
   std::exception_ptr handlerFailure_;
 };

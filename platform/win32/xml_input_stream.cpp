@@ -56,6 +56,12 @@ HRESULT STDMETHODCALLTYPE XmlInputStream::QueryInterface(REFIID id, void** objec
 
 // An exception must not unwind through XmlLite: it is kept until the parse asks for it.
 HRESULT STDMETHODCALLTYPE XmlInputStream::Read(void* buffer, ULONG size, ULONG* done) {
+  if (givenOut_ - atProgress_ > maxXmlMarkupBytes) {
+    if (!decodingError_) decodingError_ = XmlError{line_, column_ + 1, {}, XmlErrorKind::TooLong};
+    ended_ = true;
+    if (done) *done = 0;
+    return readFailed;
+  }
   ULONG filled = 0;
   try {
     while (filled < size) {
@@ -76,6 +82,7 @@ HRESULT STDMETHODCALLTYPE XmlInputStream::Read(void* buffer, ULONG size, ULONG* 
   } catch (...) {
     readFailure_ = std::current_exception();
   }
+  givenOut_ += filled;
   if (done) *done = filled;
   if (filled == 0 && Failed()) return readFailed;
   // S_FALSE tells XmlLite that the document has ended; a read cut short above has not.

@@ -70,6 +70,9 @@ class XmlInputStream final : public ISequentialStream {
   static constexpr LONG_PTR XmlLiteDepthLimit(int maxDepth) { return maxDepth + 2; }
   // An error at the place just after the last character given to XmlLite.
   XmlError ErrorHere(std::string message) const;
+  // The parse has given its user something: what XmlLite reads from here on without doing so
+  // again is one stretch of markup, refused past maxXmlMarkupBytes.
+  void Progress() { atProgress_ = givenOut_; }
 
  private:
   enum class Source { Utf8, Utf16Le, Utf16Be, CodePage, Ascii };
@@ -100,6 +103,8 @@ class XmlInputStream final : public ISequentialStream {
   std::uint64_t column_ = 0;
   bool afterCarriageReturn_ = false;
   std::uint64_t replacementCharacters_ = 0;
+  std::uint64_t givenOut_ = 0;  // bytes handed to XmlLite
+  std::uint64_t atProgress_ = 0;
   std::optional<XmlError> decodingError_;
   std::exception_ptr readFailure_;
 };

@@ -60,6 +60,7 @@ class XmlLiteParse {
       XmlNodeType type = XmlNodeType_None;
       // Once the stream has failed, nothing XmlLite says counts.
       while (!stop && (result = reader_.Read(&type)) == S_OK && !stream_.Failed()) {
+        stream_.Progress();
         stop = Deliver(type);
       }
     } catch (const ParseFailure& failure) {
@@ -136,6 +137,7 @@ class XmlLiteParse {
       UINT total = kept + count;
       kept = IS_HIGH_SURROGATE(chunk[total - 1]) ? 1 : 0;
       handler_.Text(Utf8({chunk.data(), total - kept}));
+      stream_.Progress();
       if (kept) chunk[0] = chunk[total - 1];
     }
     if (kept) throw ParseFailure{"a lone surrogate in the text"};

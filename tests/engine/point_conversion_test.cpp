@@ -175,7 +175,9 @@ TEST_F(PointConversionTest, ListsThatCannotBeTakenAreToldAndWriteNothing) {
       {"tracks.gpx",
        "ファイル tracks.gpx に変換できる地点がありません\nルートやトラックの点 (2 点)",
        {}},
-      {"places.kmz", "ファイル places.kmz は KMZ (圧縮された KML) のため読み込めません。", {}},
+      {"places.kmz",
+       "ファイル places.kmz の読み込みに失敗しました\nKMZ (ZIP 形式のファイル) ではありません。",
+       {}},
       {"missing.kml", "ファイル missing.kml の読み込みに失敗しました",
        {"ファイルが見つかりませんでした。"}},
   };

@@ -9,18 +9,19 @@ namespace pinmover {
 
 inline bool operator==(const MapPoint& a, const MapPoint& b) {
   return a.name == b.name && a.latitude == b.latitude && a.longitude == b.longitude &&
-         a.line == b.line;
+         a.line == b.line && a.link == b.link && a.address == b.address;
 }
 inline bool operator==(const SkippedItem& a, const SkippedItem& b) {
-  return a.reason == b.reason && a.line == b.line && a.name == b.name;
+  return a.reason == b.reason && a.line == b.line && a.name == b.name && a.detail == b.detail;
 }
 inline void PrintTo(const MapPoint& point, std::ostream* out) {
   *out << "{\"" << point.name << "\", " << point.latitude << ", " << point.longitude << ", line "
-       << point.line << "}";
+       << point.line << ", link \"" << point.link << "\", address \"" << point.address << "\"}";
 }
 inline void PrintTo(const SkippedItem& item, std::ostream* out) {
-  *out << "{" << (item.reason == SkipReason::NoPointGeometry ? "no point" : "unreadable")
-       << ", line " << item.line << ", \"" << item.name << "\"}";
+  const char* reasons[] = {"no point", "unreadable", "no position"};
+  *out << "{" << reasons[static_cast<int>(item.reason)] << ", line " << item.line << ", \""
+       << item.name << "\", \"" << item.detail << "\"}";
 }
 
 namespace testing {

@@ -19,8 +19,10 @@ TEST(GeoJsonFormatTest, SavedPlacesExportNamesEachPlaceByTitleThenLocationName) 
 
   EXPECT_FALSE(result.failure);
   EXPECT_EQ(reading.sink.points, (std::vector<MapPoint>{
-                                     {U8(u8"東京タワー"), 35.6585805, 139.7454316, 4},
-                                     {U8(u8"道頓堀の\"くいだおれ\""), 34.6937, 135.5023, 23},
+                                     {U8(u8"東京タワー"), 35.6585805, 139.7454316, 4, "",
+                                      U8(u8"日本、〒105-0011 東京都港区芝公園４丁目２−８")},
+                                     {U8(u8"道頓堀"), 34.6937, 135.5023, 23, "",
+                                      U8(u8"大阪府大阪市中央区道頓堀１丁目")},
                                      {"", 35.0116, 135.7681, 41},
                                      {"", 0, 0, 53},
                                  }));
@@ -60,7 +62,8 @@ TEST(GeoJsonFormatTest, SingleFeatureWithMembersInAnyOrder) {
       "\"Feature\"}\n");
 
   EXPECT_FALSE(result.failure);
-  EXPECT_EQ(reading.sink.points, (std::vector<MapPoint>{{"T", 35.1, 139.1, 3}}));
+  // The place's own name comes before its title.
+  EXPECT_EQ(reading.sink.points, (std::vector<MapPoint>{{"loc", 35.1, 139.1, 3}}));
 }
 
 TEST(GeoJsonFormatTest, LongNameIsCutBetweenCharacters) {

@@ -169,6 +169,12 @@ const std::vector<Case>& Cases() {
        "<?xml version=\"1.0\"?>\n\n<!DOCTYPE gpx SYSTEM \"gpx.dtd\"><gpx/>", "", Outcome::Refused,
        3},
       {"nesting one level too deep", Nested(maxXmlDepth + 1), "", Outcome::Refused, 1},
+      {"a comment longer than any markup may be",
+       "<a><!--" + std::string(2 * maxXmlMarkupBytes, 'c') + "--></a>", "", Outcome::Refused},
+      {"an attribute value longer than any markup may be",
+       "<a b=\"" + std::string(2 * maxXmlMarkupBytes, 'v') + "\"/>", "", Outcome::Refused},
+      {"text of any length, handed on as it is read", "<a>" + std::string(3 << 20, 't') + "</a>",
+       "<a>[" + std::string(3 << 20, 't') + "]</a>", Outcome::Read},
   };
   return cases;
 }

@@ -231,18 +231,17 @@ TEST_F(ConversionRunTest, LongInputPathDerivesWholeAndLeavesTheFoldersEmpty) {
   EXPECT_EQ(dialog.outputFolder, "");
 }
 
-TEST_F(ConversionRunTest, MapAppListsPassTheInputCheckAndAKmzIsRefusedWithItsMessage) {
+TEST_F(ConversionRunTest, MapAppListsPassTheInputCheckAndABrokenKmzIsRefusedWithItsMessage) {
+  files.files["a.kmz"] = "PK\x03\x04";
   for (const char* input : {"C:\\d\\a.GPX", "a.kml", "a.geojson", "a.Json", "a.csv", "a.kmz"}) {
     controls.shown.clear();
     SetPaths(input, "a.pnt");
     Press();
     ASSERT_FALSE(controls.shown.empty()) << input << " was refused before reading";
   }
-  EXPECT_EQ(controls.shown[0].text.rfind(
-                "ファイル a.kmz は KMZ (圧縮された KML) のため読み込めません。\n"
-                "地図アプリで KML 形式で保存し直すか",
-                0),
-            0u);
+  EXPECT_EQ(controls.shown[0].text,
+            "ファイル a.kmz の読み込みに失敗しました\nKMZ ファイルが壊れているか、途中で切れています。"
+            "地図アプリからもう一度ダウンロードするか、保存し直して下さい。");
   EXPECT_FALSE(controls.endResult);
 }
 

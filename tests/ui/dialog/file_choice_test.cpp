@@ -28,10 +28,10 @@ TEST_F(FileChoiceTest, InputDialogAsksForAPointList) {
   EXPECT_EQ(request.title, "入力 ファイル指定");
   EXPECT_EQ(request.filter,
             "地点リスト (*.pmf)|*.pmf|"
-            "地図アプリの地点 (*.gpx;*.kml;*.geojson;*.json;*.csv)|"
-            "*.gpx;*.kml;*.geojson;*.json;*.csv|"
-            "対応するすべてのファイル (*.pmf;*.gpx;*.kml;*.geojson;*.json;*.csv)|"
-            "*.pmf;*.gpx;*.kml;*.geojson;*.json;*.csv|すべてのファイル (*.*)|*.*||");
+            "地図アプリの地点 (*.gpx;*.kml;*.kmz;*.geojson;*.json;*.csv)|"
+            "*.gpx;*.kml;*.kmz;*.geojson;*.json;*.csv|"
+            "対応するすべてのファイル (*.pmf;*.gpx;*.kml;*.kmz;*.geojson;*.json;*.csv)|"
+            "*.pmf;*.gpx;*.kml;*.kmz;*.geojson;*.json;*.csv|すべてのファイル (*.*)|*.*||");
   EXPECT_EQ(request.defaultExtension, "pmf");
   EXPECT_EQ(request.initialFolder, "C:\\work");
   EXPECT_EQ(request.flags, 6u);
