@@ -88,6 +88,11 @@ void ImportPipeline::Add(const MapPoint& given) {
     report.detail = name.missing;
     Tell(report);
   }
+  if (!name.unaccented.empty()) {
+    report.kind = ProblemKind::AccentsRemoved;
+    report.detail = name.unaccented;
+    Tell(report);
+  }
   if (name.controlsReplaced) {
     report.kind = ProblemKind::ControlsReplaced;
     report.detail.clear();

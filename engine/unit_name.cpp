@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/text_encoding.h"
+#include "text/latin_base_letters.h"
 #include "text/utf8.h"
 #include "unitfile/jis_x0208.h"
 
@@ -120,11 +121,19 @@ std::optional<Unit> UnitOf(std::string_view sjis) {
 }
 
 struct NameCharacter {
-  Unit unit;
-  std::string_view missing;  // UTF-8, what became 〓; empty when the character converted
+  std::array<Unit, 2> units{};  // a letter such as ß takes two
+  std::size_t unitCount = 1;
+  std::string_view missing{};     // UTF-8, what became 〓; empty when the character converted
+  std::string_view unaccented{};  // UTF-8, the letter that lost its accents
   bool blank = false;
   bool fromControl = false;
 };
+
+NameCharacter Single(Unit unit, std::string_view missing = {}) { return {{unit}, 1, missing}; }
+
+bool IsCombiningDiacritic(char32_t c) { return c >= 0x0300 && c <= 0x036F; }
+
+bool IsAsciiLetter(char32_t c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
 // Reads a name one unit character at a time: a kana with its mark and a CR LF pair are one.
 class NameCharacters {
@@ -137,17 +146,19 @@ class NameCharacters {
     const std::size_t start = offset_;
     const DecodedCodePoint first = Take();
     if (!first.valid) {
-      return {missingMark,
-              {reinterpret_cast<const char*>(invalidBytesShownAs.data()),
-               invalidBytesShownAs.size()}};
+      return Single(missingMark, {reinterpret_cast<const char*>(invalidBytesShownAs.data()),
+                                  invalidBytesShownAs.size()});
     }
     const char32_t c = first.codePoint;
     const DecodedCodePoint next = Peek();
     if (IsControl(c)) {
       if (c == '\r' && next.codePoint == '\n') Take();  // one line break, one space
-      return {space, {}, true, true};
+      NameCharacter blank = Single(space);
+      blank.blank = blank.fromControl = true;
+      return blank;
     }
-    if (IsHalfWidthKatakana(c)) return {WidenedKatakana(c, next), {}};
+    if (IsHalfWidthKatakana(c)) return Single(WidenedKatakana(c, next));
+    if (std::optional<NameCharacter> letter = BaseLetters(c, start)) return *letter;
     char32_t shown = c;
     if (IsCombiningMark(next.codePoint)) {
       if (auto composed = ComposedKana(c, next.codePoint)) {
@@ -174,6 +185,23 @@ class NameCharacters {
     return AtEnd() ? DecodedCodePoint{} : DecodeUtf8At(text_, offset_);
   }
 
+  // A Latin letter with accents or other marks, written as one character or with combining
+  // marks after it, as the plain letters the unit can show.
+  std::optional<NameCharacter> BaseLetters(char32_t c, std::size_t start) {
+    std::optional<std::string_view> base = LatinBaseLetters(c);
+    if (!base && IsAsciiLetter(c) && IsCombiningDiacritic(Peek().codePoint)) {
+      base = text_.substr(start, 1);
+    }
+    if (!base) return std::nullopt;
+    while (IsCombiningDiacritic(Peek().codePoint)) Take();
+    NameCharacter letter{{}, base->size()};
+    for (std::size_t i = 0; i < base->size(); ++i) {
+      letter.units[i] = {asciiUnitMark, static_cast<std::uint8_t>((*base)[i])};
+    }
+    letter.unaccented = text_.substr(start, offset_ - start);
+    return letter;
+  }
+
   // The full-width kana that a list made for the unit gives a half-width one, its mark merged.
   Unit WidenedKatakana(char32_t c, const DecodedCodePoint& next) {
     const KatakanaUnit katakana = FullWidthKatakana(
@@ -188,8 +216,8 @@ class NameCharacters {
     AppendUtf8(utf8, codePoint);
     std::optional<std::string> sjis = Utf8ToSjis(utf8);
     std::optional<Unit> unit = sjis && !sjis->empty() ? UnitOf(*sjis) : std::nullopt;
-    if (!unit) return {missingMark, original};
-    return {*unit, {}};
+    if (!unit) return Single(missingMark, original);
+    return Single(*unit);
   }
 
   std::string_view text_;
@@ -198,36 +226,46 @@ class NameCharacters {
 
 }  // namespace
 
+// Each character once, in order of first appearance; UTF-8 matches only at character
+// boundaries, so a search finds whole characters.
+void AddOnce(std::string& list, std::string_view characters) {
+  if (!characters.empty() && list.find(characters) == std::string::npos) list += characters;
+}
+
 UnitName MakeUnitName(std::string_view utf8Name) {
   constexpr auto limit = static_cast<std::size_t>(maxNameCharacters);
   UnitName name;
   std::vector<NameCharacter> kept;
+  std::size_t keptUnits = 0;
   // Blanks count only once something follows them; past the limit they cannot matter.
   std::vector<NameCharacter> blanks;
+  std::size_t blankUnits = 0;
   NameCharacters characters(utf8Name);
   while (!characters.AtEnd()) {
     NameCharacter character = characters.Next();
     if (character.blank) {
-      if (!kept.empty() && kept.size() + blanks.size() < limit) {
+      if (!kept.empty() && keptUnits + blankUnits < limit) {
+        blankUnits += character.unitCount;
         blanks.push_back(std::move(character));
       }
       continue;
     }
-    if (kept.size() + blanks.size() >= limit) {
+    // A letter written as two is kept whole or not at all.
+    if (keptUnits + blankUnits + character.unitCount > limit) {
       name.cut = true;
       break;
     }
     std::move(blanks.begin(), blanks.end(), std::back_inserter(kept));
+    keptUnits += blankUnits + character.unitCount;
     blanks.clear();
+    blankUnits = 0;
     kept.push_back(std::move(character));
   }
   for (const NameCharacter& character : kept) {
-    name.name.Append(character.unit);
+    for (std::size_t i = 0; i < character.unitCount; ++i) name.name.Append(character.units[i]);
     name.controlsReplaced = name.controlsReplaced || character.fromControl;
-    // UTF-8 matches only at character boundaries, so a search finds whole characters.
-    if (!character.missing.empty() && name.missing.find(character.missing) == std::string::npos) {
-      name.missing += character.missing;
-    }
+    AddOnce(name.missing, character.missing);
+    AddOnce(name.unaccented, character.unaccented);
   }
   return name;
 }

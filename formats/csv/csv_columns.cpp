@@ -21,7 +21,9 @@ constexpr ColumnName columnNames[] = {
     {u8"latitude", CsvColumn::Latitude},   {u8"緯度", CsvColumn::Latitude},
     {u8"lon", CsvColumn::Longitude},       {u8"lng", CsvColumn::Longitude},
     {u8"long", CsvColumn::Longitude},      {u8"longitude", CsvColumn::Longitude},
-    {u8"経度", CsvColumn::Longitude},
+    {u8"経度", CsvColumn::Longitude},      {u8"url", CsvColumn::Link},
+    {u8"link", CsvColumn::Link},           {u8"リンク", CsvColumn::Link},
+    {u8"note", CsvColumn::Note},           {u8"メモ", CsvColumn::Note},
 };
 
 std::string_view AsBytes(std::u8string_view text) {

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 namespace pinmover {
 
 // The columns of a CSV file that a point is made from.
-enum class CsvColumn { Other, Name, Latitude, Longitude };
+enum class CsvColumn { Other, Name, Latitude, Longitude, Link, Note };
+inline constexpr std::size_t csvColumnKinds = 6;
 
 // The column a header field names, by any of its usual names in English or Japanese; letter
 // case and blanks around the name do not matter.

@@ -1,10 +1,9 @@
 #include "formats/csv/csv_point_rows.h"
 
-#include <optional>
-
 #include "formats/csv/cp932_text.h"
-#include "formats/csv/csv_columns.h"
+#include "formats/maps_url.h"
 #include "text/blanks.h"
+#include "text/bounded_text.h"
 #include "text/decimal_degrees.h"
 #include "text/utf8.h"
 
@@ -16,76 +15,118 @@ namespace {
 constexpr std::size_t maxListedColumns = 32;
 constexpr std::size_t maxListedNameBytes = 64;
 
+// The titles a saved list gives a dropped pin, which say nothing of the place: the user's own
+// words in the note say more.
+bool IsStockTitle(std::string_view title) {
+  title = TrimBlanks(title);
+  return title.empty() || title == Utf8(u8"指定した地点") || title == "Dropped pin";
+}
+
 }  // namespace
 
 bool CsvPointRows::Wants(std::uint64_t column) {
   if (!headerRead_) return true;
-  if (!HasCoordinateColumns()) return false;
-  return column == nameColumn_ || column == latitudeColumn_ || column == longitudeColumn_;
+  for (std::uint64_t wanted : header_.columns) {
+    if (wanted == column) return true;
+  }
+  return false;
 }
 
 void CsvPointRows::Field(std::uint64_t column, std::string_view bytes) {
   if (!headerRead_) {
     HeaderField(column, bytes);
-  } else if (column == nameColumn_) {
-    name_.assign(bytes);
-  } else if (column == latitudeColumn_) {
-    latitude_.assign(bytes);
-  } else if (column == longitudeColumn_) {
-    longitude_.assign(bytes);
+    return;
+  }
+  for (std::size_t kind = 0; kind < csvColumnKinds; ++kind) {
+    if (header_.columns[kind] == column) values_[kind].assign(bytes);
   }
 }
 
 void CsvPointRows::HeaderField(std::uint64_t column, std::string_view bytes) {
   std::string header = Utf8(bytes);
-  std::uint64_t* found = nullptr;
-  switch (ColumnNamed(header)) {
-    case CsvColumn::Name: found = &nameColumn_; break;
-    case CsvColumn::Latitude: found = &latitudeColumn_; break;
-    case CsvColumn::Longitude: found = &longitudeColumn_; break;
-    case CsvColumn::Other: break;
-  }
+  const CsvColumn named = ColumnNamed(header);
+  std::uint64_t& found = candidate_.columns[Index(named)];
   // The leftmost of two columns of the same meaning counts.
-  if (found && *found == none) *found = column;
-  if (columnsFound_.size() < maxListedColumns) {
-    columnsFound_.emplace_back(Utf8Prefix(TrimBlanks(header), maxListedNameBytes));
+  if (named != CsvColumn::Other) {
+    candidate_.namesAColumn = true;
+    if (found == none) found = column;
   }
-  columnCount_ = column + 1;
+  if (candidate_.found.size() < maxListedColumns) {
+    candidate_.found.emplace_back(Utf8Prefix(TrimBlanks(header), maxListedNameBytes));
+  }
+  candidate_.count = column + 1;
 }
 
 void CsvPointRows::EndRecord(std::uint64_t line, bool blank) {
   if (!headerRead_) {
-    if (blank) {
-      columnsFound_.clear();
-      columnCount_ = 0;
-    } else {
-      headerRead_ = true;
+    Header candidate = std::move(candidate_);
+    candidate_ = Header();
+    if (blank) return;
+    if (!firstRecord_) firstRecord_ = candidate;
+    if (candidate.namesAColumn) {
+      TakeHeader(std::move(candidate));
+    } else if (line >= headerLines) {
+      TakeHeader(std::move(*firstRecord_));
     }
     return;
   }
-  // Without coordinate columns the file is refused; its rows do not count.
-  if (!blank && HasCoordinateColumns()) {
-    std::string name = nameColumn_ == none ? std::string() : Utf8(name_);
-    std::optional<double> latitude = ParseDecimalDegrees(latitude_);
-    std::optional<double> longitude = ParseDecimalDegrees(longitude_);
-    if (latitude && longitude) {
-      sink_.Add(MapPoint{std::move(name), *latitude, *longitude, line});
-    } else {
-      sink_.Skip(SkippedItem{SkipReason::UnreadableCoordinates, line, std::move(name)});
-    }
+  // Without columns that give a position the file is refused; its rows do not count.
+  if (!blank && GivesPositions()) DeliverRow(line);
+  for (std::string& value : values_) value.clear();
+}
+
+void CsvPointRows::Finish() {
+  if (!headerRead_ && firstRecord_) TakeHeader(std::move(*firstRecord_));
+}
+
+void CsvPointRows::TakeHeader(Header header) {
+  header_ = std::move(header);
+  header_.columns[Index(CsvColumn::Other)] = none;
+  headerRead_ = true;
+}
+
+void CsvPointRows::DeliverRow(std::uint64_t line) {
+  ++rows_;
+  std::string name = Value(CsvColumn::Name);
+  if (Has(CsvColumn::Note) && IsStockTitle(name)) {
+    std::string note = Value(CsvColumn::Note);
+    if (!TrimBlanks(note).empty()) name = std::move(note);
   }
-  name_.clear();
-  latitude_.clear();
-  longitude_.clear();
+  MapPoint point{std::move(name), 0, 0, line, Value(CsvColumn::Link)};
+  if (HasCoordinateColumns()) {
+    std::optional<double> latitude = ParseDecimalDegrees(values_[Index(CsvColumn::Latitude)]);
+    std::optional<double> longitude = ParseDecimalDegrees(values_[Index(CsvColumn::Longitude)]);
+    if (!latitude || !longitude) {
+      sink_.Skip(SkippedItem{SkipReason::UnreadableCoordinates, line, std::move(point.name)});
+      return;
+    }
+    point.latitude = *latitude;
+    point.longitude = *longitude;
+  } else if (std::optional<UrlPosition> linked = PositionInMapsUrl(point.link)) {
+    point.latitude = linked->latitude;
+    point.longitude = linked->longitude;
+  } else {
+    // A place of a saved list: the list keeps its link, never its position.
+    std::string words = MapsUrlQuery(point.link);
+    words.resize(Utf8Prefix(words, maxKeptText).size());
+    sink_.Skip(SkippedItem{SkipReason::NoPosition, line, std::move(point.name), std::move(words)});
+    return;
+  }
+  ++positions_;
+  sink_.Add(point);
+}
+
+std::string CsvPointRows::Value(CsvColumn column) const {
+  return Has(column) ? Utf8(values_[Index(column)]) : std::string();
 }
 
 std::string CsvPointRows::ColumnsFound() const {
   std::string list;
-  for (const std::string& column : columnsFound_) {
+  for (const std::string& column : header_.found) {
     if (!list.empty()) list += ", ";
     list += column;
   }
-  if (columnCount_ > columnsFound_.size()) list += ", ...";
+  if (header_.count > header_.found.size()) list += ", ...";
   return list;
 }
 

@@ -61,7 +61,7 @@ ReadResult ReadCsv(FileSystem& files, const std::string& path, PointSink& sink) 
   std::string_view bytes(buffer.data(), got);
   if (bytes.starts_with(utf8ByteOrderMark)) bytes.remove_prefix(utf8ByteOrderMark.size());
   // A header without coordinates makes the rest of the file pointless to read.
-  auto missingColumns = [&] { return rows.HeaderRead() && !rows.HasCoordinateColumns(); };
+  auto missingColumns = [&] { return rows.HeaderRead() && !rows.GivesPositions(); };
   while (!bytes.empty() && !missingColumns()) {
     splitter.Feed(bytes);
     got = ReadFull(*opened.file, buffer);
@@ -69,6 +69,7 @@ ReadResult ReadCsv(FileSystem& files, const std::string& path, PointSink& sink) 
   }
   std::optional<TextPosition> openQuote;
   if (!missingColumns()) openQuote = splitter.Finish();
+  rows.Finish();
   opened.file->Close();
 
   if (openQuote) {
@@ -77,9 +78,10 @@ ReadResult ReadCsv(FileSystem& files, const std::string& path, PointSink& sink) 
                     .column = openQuote->column,
                     .detail = "a quoted field is not closed before the end of the file"});
   }
-  if (!rows.HasCoordinateColumns()) {
+  if (!rows.GivesPositions()) {
     return Failure({.kind = ProblemKind::MissingColumns, .detail = rows.ColumnsFound()});
   }
+  if (rows.NoLinkGavePositions()) return Failure({.kind = ProblemKind::ListWithoutPositions});
   return {};
 }
 

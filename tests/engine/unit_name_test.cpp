@@ -18,6 +18,7 @@ struct NameCase {
   bool cut = false;
   bool controlsReplaced = false;
   std::string missing = {};
+  std::string unaccented = {};
 };
 
 // The same rows run natively (iconv) and under Wine (code page 932), so they also show that
@@ -46,11 +47,20 @@ TEST(MakeUnitName, FollowsEveryNameRule) {
       {"pound signs", U8(u8"\u00A3\uFFE1"), "\x81\x92\x81\x92"},
       {"not signs", U8(u8"\u00AC\uFFE2"), "\x81\xCA\x81\xCA"},
       {"yen sign and overline full-width", U8(u8"\u00A5\u203E"), "\x81\x8F\x81\x50"},
-      {"no best fit", U8(u8"café"), "caf〓", false, false, U8(u8"é")},
+      {"accents removed", U8(u8"Café Kamakurakōkō-Mae"), "Cafe Kamakurakoko-M", true, false, "",
+       U8(u8"éō")},
+      {"combining marks go with their letter", U8(u8"Cafe\u0301 Isezakicho\u0304"),
+       "Cafe Isezakicho", false, false, "", U8(u8"e\u0301o\u0304")},
+      {"letters written as two", U8(u8"Straße Æbleø"), "Strasse AEbleo", false, false, "",
+       U8(u8"ßÆø")},
+      {"a letter written as two is kept whole or not at all", U8(u8"123456789012345678ß"),
+       "123456789012345678", true},
+      {"Greek and Cyrillic stay", U8(u8"Ωμέγα Д"), "Ωμ〓γα Д", false, false, U8(u8"έ")},
       {"emoji", U8(u8"ラーメン🍜"), "ラーメン〓", false, false, U8(u8"🍜")},
       {"outside the BMP", U8(u8"𠮷野家"), "〓野家", false, false, U8(u8"𠮷")},
       {"vendor extension rows", U8(u8"①㈱髙橋"), "〓〓〓橋", false, false, U8(u8"①㈱髙")},
-      {"each missing character once", U8(u8"é-É-é"), "〓-〓-〓", false, false, U8(u8"éÉ")},
+      {"each changed character once", U8(u8"é-É-é-①-①"), "e-E-e-〓-〓", false, false,
+       U8(u8"①"), U8(u8"éÉ")},
       {"no-break space has no Shift-JIS", U8(u8"a\u00A0b"), "a〓b", false, false, U8(u8"\u00A0")},
       {"19 characters", nineteenUtf8, nineteen},
       {"20 characters", nineteenUtf8 + U8(u8"と"), nineteen, true},
@@ -72,6 +82,7 @@ TEST(MakeUnitName, FollowsEveryNameRule) {
     EXPECT_EQ(name.cut, c.cut);
     EXPECT_EQ(name.controlsReplaced, c.controlsReplaced);
     EXPECT_EQ(name.missing, c.missing);
+    EXPECT_EQ(name.unaccented, c.unaccented);
   }
 }
 

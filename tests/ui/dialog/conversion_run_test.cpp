@@ -308,14 +308,15 @@ TEST_F(ConversionRunTest, ReportsAreListedInOneBoxBeforeTheCompletion) {
   EXPECT_EQ(controls.shown[0].caption, "pinmover");
   EXPECT_EQ(controls.shown[0].style, message_style::iconInformation);
   const std::string& text = controls.shown[0].text;
-  EXPECT_EQ(text.rfind("変換の際に次の 25 件がありました。\n\n"
-                       "地点 1「Caf? ?」: ナビで表示できない文字 ?? を 〓 にしました\n"
+  EXPECT_EQ(text.rfind("変換の際に次の 26 件がありました。\n\n"
+                       "地点 1「Caf? ?」: ナビで表示できない文字 ? を 〓 にしました\n"
+                       "地点 1「Caf? ?」: ナビで表示できない文字 ? をアクセントなしの文字にしました\n"
                        "地点 2「とても長い名前の地点1000000番地のさらに先にある小さな…」: "
                        "名前が 19 文字を超えるため、19 文字までにしました\n",
                        0),
             0u)
       << text;
-  EXPECT_EQ(text.substr(text.rfind('\n')), "\nほか 5 件");
+  EXPECT_EQ(text.substr(text.rfind('\n')), "\nほか 6 件");
   EXPECT_EQ(controls.shown[1].caption, "終了");
   EXPECT_EQ(controls.endResult, dialogResultOk);
 }
