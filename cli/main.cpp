@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
 
   CLI::App app{
       "Converts point lists into navigation point files (.pnt).\n"
-      "Lists: .pmf (made for the unit), and GPX, KML, GeoJSON and CSV from map apps.\n"
+      "Lists: .pmf (made for the unit), and GPX, KML, KMZ, GeoJSON and CSV from map apps.\n"
       "Map apps give WGS84 coordinates; units of this generation draw their maps in the old\n"
       "Tokyo datum, about 450 m away around Tokyo, so --datum tokyo (the default) converts them.\n"
       "If the points land beside the right spot on your unit, try --datum wgs84."};
@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
   const std::map<std::string, Datum> datumNames{{"tokyo", Datum::Tokyo}, {"wgs84", Datum::Wgs84}};
   ConvertOptions convert;
   CLI::App* convertCommand = app.add_subcommand(
-      "convert", "Convert a point list (.pmf, .gpx, .kml, .geojson, .json or .csv)");
+      "convert", "Convert a point list (.pmf, .gpx, .kml, .kmz, .geojson, .json or .csv)");
   convertCommand->add_option("-o,--output", convert.output,
                              "Point file to write (.pnt); default: INPUT with the extension pnt");
   convertCommand->add_option("--icon", convert.settings.icon, "Icon number, 1 to 180")
@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
   convertCommand->add_flag("--split", convert.settings.split,
                            "Write more than 200 points into OUTPUT-1.pnt, OUTPUT-2.pnt, ...");
   convertCommand
-      ->add_option("INPUT", convert.input, "Point list to read (.pmf, .gpx, .kml, .geojson, .json, .csv)")
+      ->add_option("INPUT", convert.input, "Point list to read (.pmf, .gpx, .kml, .kmz, .geojson, .json, .csv)")
       ->required();
 
   std::string dumpPath;

@@ -37,16 +37,16 @@ struct XmlError {
 // The deepest element nesting a document may have.
 inline constexpr int maxXmlDepth = 256;
 // The most bytes a document may run without giving the parser's user anything: a comment, a tag
-// or an attribute value. Parsers slow down with the square of such a stretch, and a small KMZ
-// can inflate to one of gigabytes; no map needs more. Text is handed on as it is read, however
-// long it is.
-inline constexpr std::uint64_t maxXmlMarkupBytes = 1 << 20;
+// or an attribute value. Parsers slow down with the square of such a stretch, a small KMZ can
+// inflate to one of gigabytes, and Wine's XmlLite crashes on a comment of 384 KiB; no map needs
+// more. Text and CDATA are handed on as they are read, however long they are.
+inline constexpr std::uint64_t maxXmlMarkupBytes = 256 << 10;
 
 // Parses the whole document from file, a block at a time, in the encoding it declares (UTF-8,
 // UTF-16, ISO-8859-1, US-ASCII, Shift_JIS, Windows-31J, CP932). A document with a document type
 // declaration is refused: no DTD, entity or external resource is ever loaded, nor is markup
-// longer than maxXmlMarkupBytes. Returns nothing
-// when the document was well formed and read to its end. Read errors propagate as FileError.
+// longer than maxXmlMarkupBytes. Returns nothing when the document was well formed and read to
+// its end. Read errors propagate as FileError.
 std::optional<XmlError> ParseXml(InputFile& file, XmlHandler& handler);
 
 }  // namespace pinmover

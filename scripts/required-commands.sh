@@ -15,7 +15,8 @@ required_commands=(
   wine:wine wineserver:wine Xvfb:xvfb fc-list:fontconfig iconv:libc-bin
   xwininfo:x11-utils import:imagemagick
   # the tests' scripts
-  jq:jq /usr/bin/time:time perl:perl-base awk:mawk diff:diffutils cmp:diffutils find:findutils
+  jq:jq /usr/bin/time:time perl:perl-base python3:python3 awk:mawk diff:diffutils cmp:diffutils
+  find:findutils
   unshare:util-linux setpriv:util-linux flock:util-linux mount:mount
 )
 

@@ -1,5 +1,6 @@
 #include "wording/point_problem_text.h"
 
+#include "text/blanks.h"
 #include "text/utf8.h"
 #include "unitfile/point_file_layout.h"
 
@@ -19,8 +20,11 @@ std::string Place(const Problem& problem) {
   } else {
     place = Words(u8"名前");
   }
-  if (problem.name.empty()) return place + ": ";
-  return place + Words(u8"「") + problem.name + Words(u8"」: ");
+  // A name's blanks at either end, such as the line break a CDATA section may end with, are
+  // not part of what the unit shows either.
+  const std::string_view name = TrimBlanks(problem.name);
+  if (name.empty()) return place + ": ";
+  return place + Words(u8"「") + std::string(name) + Words(u8"」: ");
 }
 
 }  // namespace
@@ -37,7 +41,7 @@ std::string PointProblemText(const Problem& problem) {
     case ProblemKind::ControlsReplaced:
       return Place(problem) + Words(u8"名前のタブや改行を空白にしました");
     case ProblemKind::AccentsRemoved:
-      return Place(problem) + Words(u8"ナビで表示できない文字 ") + problem.detail +
+      return Place(problem) + Words(u8"アクセント付きの文字 ") + problem.detail +
              Words(u8" をアクセントなしの文字にしました");
     case ProblemKind::OutOfRange:
       return Place(problem) + Words(u8"緯度・経度 (") + problem.detail +

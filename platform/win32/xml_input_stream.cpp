@@ -56,7 +56,8 @@ HRESULT STDMETHODCALLTYPE XmlInputStream::QueryInterface(REFIID id, void** objec
 
 // An exception must not unwind through XmlLite: it is kept until the parse asks for it.
 HRESULT STDMETHODCALLTYPE XmlInputStream::Read(void* buffer, ULONG size, ULONG* done) {
-  if (givenOut_ - atProgress_ > maxXmlMarkupBytes) {
+  if (auto since = markup_.OpenSince();
+      since && givenOut_ - std::max(*since, atProgress_) > maxXmlMarkupBytes) {
     if (!decodingError_) decodingError_ = XmlError{line_, column_ + 1, {}, XmlErrorKind::TooLong};
     ended_ = true;
     if (done) *done = 0;
@@ -75,6 +76,7 @@ HRESULT STDMETHODCALLTYPE XmlInputStream::Read(void* buffer, ULONG size, ULONG* 
         count = SafeReadLength(std::string_view(ready_).substr(readyOffset_), count);
       }
       std::memcpy(static_cast<char*>(buffer) + filled, ready_.data() + readyOffset_, count);
+      markup_.Follow(std::string_view(ready_).substr(readyOffset_, count), givenOut_ + filled);
       readyOffset_ += count;
       filled += static_cast<ULONG>(count);
       if (count < available) break;

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/file_system.h"
+#include "platform/win32/markup_stretch.h"
 #include "platform/xml_reader.h"
 
 namespace pinmover {
@@ -29,8 +30,10 @@ namespace pinmover {
 // 6. at the end of a document that leaves an element open, it hands out empty text for ever
 //    instead of failing (EndlessEmptyText);
 // 7. once a read has failed, it may hand out the last element again and again (Failed);
-// 8. it refuses one level before the depth limit it is given (XmlLiteDepthLimit).
-// The stream takes care of 1 to 4; the parse asks it about 5 to 8.
+// 8. it refuses one level before the depth limit it is given (XmlLiteDepthLimit);
+// 9. it crashes on a comment of 384 KiB, and builds a text node whole before it hands out any
+//    of it (so the markup limit counts markup only: MarkupStretch).
+// The stream takes care of 1 to 4 and 9; the parse asks it about 5 to 8.
 //
 // The object lives on its user's stack and outlives the reader that holds it: its reference
 // count follows COM's rules but never deletes it. COM interfaces have no virtual destructor,
@@ -70,8 +73,8 @@ class XmlInputStream final : public ISequentialStream {
   static constexpr LONG_PTR XmlLiteDepthLimit(int maxDepth) { return maxDepth + 2; }
   // An error at the place just after the last character given to XmlLite.
   XmlError ErrorHere(std::string message) const;
-  // The parse has given its user something: what XmlLite reads from here on without doing so
-  // again is one stretch of markup, refused past maxXmlMarkupBytes.
+  // The parse has given its user something: markup that XmlLite reads from here on without
+  // doing so again is refused past maxXmlMarkupBytes.
   void Progress() { atProgress_ = givenOut_; }
 
  private:
@@ -105,6 +108,7 @@ class XmlInputStream final : public ISequentialStream {
   std::uint64_t replacementCharacters_ = 0;
   std::uint64_t givenOut_ = 0;  // bytes handed to XmlLite
   std::uint64_t atProgress_ = 0;
+  MarkupStretch markup_;
   std::optional<XmlError> decodingError_;
   std::exception_ptr readFailure_;
 };

@@ -7,6 +7,7 @@
 #include "engine/point_conversion.h"
 #include "tests/fakes/fake_conversion_desk.h"
 #include "tests/fakes/recording_message_box.h"
+#include "tests/formats/format_test_files.h"
 #include "ui/dialog/application_messages.h"
 #include "wording/problem_messages.h"
 
@@ -209,6 +210,25 @@ TEST_F(PointConversionTest, AListMadeForTheUnitTellsWhenItHoldsMore) {
   EXPECT_FALSE(exact.pointsBeyondLimit);
   EXPECT_EQ(exact.writtenCount, 200u);
   EXPECT_TRUE(asked.empty());
+}
+
+// Apps keep a place they have no position for at 0, 0: its link gives the position when it can,
+// else the place is passed over with what finds it again.
+TEST_F(PointConversionTest, PlacesKeptWithoutAPositionTakeTheirLinksOrAreTold) {
+  files.files["Saved Places.json"] = testing::Fixture("saved_places_takeout.json");
+  const ConversionResult result = Convert("Saved Places.json");
+  EXPECT_EQ(result.outcome, ConversionOutcome::Converted);
+  EXPECT_EQ(result.writtenCount, 3u);
+  const std::string& file = files.files.at("tour.pnt");
+  EXPECT_EQ(SlotWord(file, 1, offsetof(PointImageRecord, latitude)), DegreesToUnits(22.194509));
+  EXPECT_EQ(SlotName(file, 2), "Isezakicho Arcade");
+  ASSERT_EQ(reports.reports.size(), 3u);
+  EXPECT_EQ(reports.reports[0].kind, ProblemKind::NameCut);
+  EXPECT_EQ(reports.reports[1].kind, ProblemKind::NoPosition);
+  EXPECT_EQ(reports.reports[1].point, 3u);
+  EXPECT_EQ(reports.reports[1].detail, testing::U8(u8"架空の喫茶店, 鎌倉市"));
+  EXPECT_EQ(reports.reports[2].kind, ProblemKind::AccentsRemoved);
+  EXPECT_EQ(reports.reports[2].detail, testing::U8(u8"\u014D"));  // ō
 }
 
 }  // namespace

@@ -153,5 +153,64 @@ run kml_100mb_name 0 -- "$cli" convert long_name.kml
 said "名前が 19 文字を超える"
 rm long_name.kml
 
+# KMZ bombs: small archives that inflate to far more than they hold, made a piece at a time.
+# kmz_bomb OUTPUT KIND BYTES STATED: a doc.kml of BYTES bytes that states STATED, its middle a
+# run of one byte (text of a name, or a comment), deflated.
+kmz_bomb() {
+  python3 - "$@" <<'PYTHON'
+import struct, sys, zlib
+output, kind, size, stated = sys.argv[1], sys.argv[2], int(sys.argv[3]), int(sys.argv[4])
+head, fill, tail = {
+    "text": (b"<kml><Placemark><name>", b"A", b"</name><Point><coordinates>139,35</coordinates>"
+             b"</Point></Placemark></kml>"),
+    "comment": (b"<kml><!--", b"c", b"--><Placemark><name>x</name><Point><coordinates>139,35"
+                b"</coordinates></Point></Placemark></kml>"),
+}[kind]
+run = size - len(head) - len(tail)
+packer, crc = zlib.compressobj(9, zlib.DEFLATED, -15), zlib.crc32(head)
+data = [packer.compress(head)]
+chunk = fill * (1 << 20)
+for _ in range(run >> 20):
+    data.append(packer.compress(chunk))
+    crc = zlib.crc32(chunk, crc)
+rest = fill * (run & ((1 << 20) - 1))
+data += [packer.compress(rest + tail), packer.flush()]
+crc = zlib.crc32(tail, zlib.crc32(rest, crc))
+body = b"".join(data)
+name = b"doc.kml"
+local = struct.pack("<IHHHHHIIIHH", 0x04034B50, 20, 0, 8, 0, 0, crc, len(body), stated, len(name), 0)
+central = struct.pack("<IHHHHHHIIIHHHHHII", 0x02014B50, 20, 20, 0, 8, 0, 0, crc, len(body), stated,
+                      len(name), 0, 0, 0, 0, 0, 0)
+directory = central + name
+offset = len(local) + len(name) + len(body)
+end = struct.pack("<IHHHHIIH", 0x06054B50, 0, 0, 1, 1, len(directory), offset, 0)
+open(output, "wb").write(local + name + body + directory + end)
+PYTHON
+}
+# Each is refused, or read, within a bounded memory and ten seconds.
+fast() {
+  local seconds
+  read -r _ seconds < <(tail -n 1 time.txt)
+  awk -v s="$seconds" 'BEGIN { exit !(s <= 10) }' || fail "took $seconds s"
+}
+bomb_bytes=$((large * 512))
+kmz_bomb text.kmz text "$bomb_bytes" "$bomb_bytes"
+run kmz_bomb_long_name 0 -- "$cli" convert text.kmz
+said "名前が 19 文字を超える"
+fast
+kmz_bomb comment.kmz comment "$bomb_bytes" "$bomb_bytes"
+run kmz_bomb_long_comment 1 -- "$cli" convert comment.kmz
+said "安全のため読み込まない内容があります"
+fast
+kmz_bomb lying.kmz text "$bomb_bytes" 4096
+run kmz_bomb_stating_less 1 -- "$cli" convert lying.kmz
+said "KMZ ファイルが壊れているか"
+fast
+kmz_bomb stated.kmz text 4096 $((1 << 31))
+run kmz_bomb_stating_2gib 1 -- "$cli" convert stated.kmz
+said "KMZ の中の KML ファイルが大きすぎます"
+fast
+rm -f ./*.kmz
+
 ((failures == 0)) && echo "all hostile inputs handled"
 exit $((failures > 0))

@@ -170,11 +170,14 @@ const std::vector<Case>& Cases() {
        3},
       {"nesting one level too deep", Nested(maxXmlDepth + 1), "", Outcome::Refused, 1},
       {"a comment longer than any markup may be",
-       "<a><!--" + std::string(2 * maxXmlMarkupBytes, 'c') + "--></a>", "", Outcome::Refused},
+       "<a><!-- > " + std::string(2 * maxXmlMarkupBytes, 'c') + "--></a>", "", Outcome::Refused},
       {"an attribute value longer than any markup may be",
-       "<a b=\"" + std::string(2 * maxXmlMarkupBytes, 'v') + "\"/>", "", Outcome::Refused},
+       "<a b=\">" + std::string(2 * maxXmlMarkupBytes, 'v') + "\"/>", "", Outcome::Refused},
       {"text of any length, handed on as it is read", "<a>" + std::string(3 << 20, 't') + "</a>",
        "<a>[" + std::string(3 << 20, 't') + "]</a>", Outcome::Read},
+      {"a CDATA section of any length, which is text",
+       "<a><![CDATA[" + std::string(3 << 20, 'd') + "]]></a>",
+       "<a>[" + std::string(3 << 20, 'd') + "]</a>", Outcome::Read},
   };
   return cases;
 }

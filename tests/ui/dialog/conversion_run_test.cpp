@@ -310,7 +310,7 @@ TEST_F(ConversionRunTest, ReportsAreListedInOneBoxBeforeTheCompletion) {
   const std::string& text = controls.shown[0].text;
   EXPECT_EQ(text.rfind("変換の際に次の 26 件がありました。\n\n"
                        "地点 1「Caf? ?」: ナビで表示できない文字 ? を 〓 にしました\n"
-                       "地点 1「Caf? ?」: ナビで表示できない文字 ? をアクセントなしの文字にしました\n"
+                       "地点 1「Caf? ?」: アクセント付きの文字 ? をアクセントなしの文字にしました\n"
                        "地点 2「とても長い名前の地点1000000番地のさらに先にある小さな…」: "
                        "名前が 19 文字を超えるため、19 文字までにしました\n",
                        0),

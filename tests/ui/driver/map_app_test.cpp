@@ -10,6 +10,7 @@
 #include "tests/ui/driver/expected_image.h"
 #include "tests/ui/driver/program_under_test.h"
 #include "tests/ui/driver/ui_test.h"
+#include "tests/fakes/zip_writer.h"
 #include "ui/resource_ids.h"
 
 namespace pinmover::testing {
@@ -62,9 +63,9 @@ TEST_F(MapAppTest, ACp932CsvChosenThroughTheNewFilterEntryConverts) {
   ASSERT_NE(fileDialog, nullptr);
   HWND types = ::GetDlgItem(fileDialog, 0x470);  // cmb1, the list of file types
   EXPECT_EQ(ListEntry(types, 0), L"地点リスト (*.pmf)");
-  EXPECT_EQ(ListEntry(types, 1), L"地図アプリの地点 (*.gpx;*.kml;*.geojson;*.json;*.csv)");
+  EXPECT_EQ(ListEntry(types, 1), L"地図アプリの地点 (*.gpx;*.kml;*.kmz;*.geojson;*.json;*.csv)");
   EXPECT_EQ(ListEntry(types, 2),
-            L"対応するすべてのファイル (*.pmf;*.gpx;*.kml;*.geojson;*.json;*.csv)");
+            L"対応するすべてのファイル (*.pmf;*.gpx;*.kml;*.kmz;*.geojson;*.json;*.csv)");
   EXPECT_EQ(ListEntry(types, 3), L"すべてのファイル (*.*)");
   // As a click on the entry does: the selection, then the notice to the dialog.
   DWORD_PTR result = 0;
@@ -182,20 +183,47 @@ TEST_F(MapAppTest, FourHundredFiftyPointsAnsweredNoWriteTheFirstTwoHundred) {
   EXPECT_TRUE(FileBytes(InFolder(L"tour-1.pnt")).empty());
 }
 
-TEST_F(MapAppTest, AKmzFileIsRefusedWithItsMessage) {
-  std::wstring input = WriteInFolder(L"places.kmz", "PK\x03\x04");
-  ProgramUnderTest program(Executable(), Quoted(input), folder);
+// A map as My Maps saves it: a KMZ whose doc.kml comes after its icons.
+std::string MyMapsKmz() {
+  const std::string kml = Utf8(
+      u8"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<kml xmlns=\"http://www.opengis.net/kml/2.2\">"
+      u8"<Document><Folder><Placemark><name><![CDATA[Café Mirabelle\n]]></name>"
+      u8"<Point><coordinates>\n139.7016,35.6580,0\n</coordinates></Point></Placemark>"
+      u8"</Folder></Document></kml>\n");
+  return Zip({{"images/icon-1.png", "\x89PNG icon"}, {"doc.kml", kml}}, "");
+}
+
+TEST_F(MapAppTest, AMyMapsKmzConvertsAndOneCutShortIsRefusedWithItsMessage) {
+  const std::string kmz = MyMapsKmz();
+  std::wstring input = WriteInFolder(L"drive.kmz", kmz);
+  {
+    ProgramUnderTest program(Executable(), Quoted(input), folder);
+    HWND dialog = program.MainDialog();
+    ASSERT_NE(dialog, nullptr);
+    program.Click(dialog, IDOK);
+    ExpectMessageAndAnswer(program, L"pinmover",
+                           L"変換の際に次の 1 件がありました。\n\n地点 1「Caf? Mirabelle」: "
+                           L"アクセント付きの文字 ? をアクセントなしの文字にしました");
+    ExpectMessageAndAnswer(program, L"終了", finished);
+    ASSERT_TRUE(program.WaitForExit());
+    std::vector<char> written = FileBytes(InFolder(L"drive.pnt"));
+    ASSERT_EQ(written.size(), 64048u);
+    EXPECT_TRUE(written == ExpectedPointFile(Sjis(input), written, 1, 0,
+                                             Sjis(InFolder(L"expected.pnt"))))
+        << "the program's file differs from the core's image";
+  }
+  std::wstring cut = WriteInFolder(L"cut.kmz", std::string_view(kmz).substr(0, 60));
+  ProgramUnderTest program(Executable(), Quoted(cut), folder);
   HWND dialog = program.MainDialog();
   ASSERT_NE(dialog, nullptr);
   program.Click(dialog, IDOK);
   ExpectMessageAndAnswer(program, L"ERROR",
-                         L"ファイル " + input +
-                             L" は KMZ (圧縮された KML) のため読み込めません。\n"
-                             L"地図アプリで KML 形式で保存し直すか、KMZ ファイルを展開して中の "
-                             L"doc.kml を変換して下さい。");
+                         L"ファイル " + cut +
+                             L" の読み込みに失敗しました\nKMZ ファイルが壊れているか、途中で切れています。"
+                             L"地図アプリからもう一度ダウンロードするか、保存し直して下さい。");
   EXPECT_EQ(program.FindOwned(), nullptr);
   EXPECT_TRUE(::IsWindowVisible(dialog));
-  EXPECT_TRUE(FileBytes(InFolder(L"places.pnt")).empty());
+  EXPECT_TRUE(FileBytes(InFolder(L"cut.pnt")).empty());
 }
 
 }  // namespace
