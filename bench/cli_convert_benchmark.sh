@@ -5,14 +5,8 @@
 # so that a busy machine slows both alike; it prints the median of each and their ratio.
 # Usage: bench/cli_convert_benchmark.sh [path/to/pinmover-cli] [pairs]
 set -euo pipefail
-bench=$(realpath "$(dirname "$0")")
-cli=$(realpath "${1:-build/native/cli/pinmover-cli}")
-pairs=${2:-101}
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
+source "$(dirname "$0")/alternating_runs.sh"
 cc -O2 -Wall -Wextra -Werror -static -o "$work/safe_replace_floor" "$bench/safe_replace_floor.c"
-cc -O2 -Wall -Wextra -Werror -o "$work/alternate_runs" "$bench/alternate_runs.c"
 cd "$work"
 
 for i in $(seq 0 199); do
@@ -24,10 +18,4 @@ done >points.pmf
   "$work/safe_replace_floor" floor.pnt >times
 [[ $(stat -c %s out.pnt) == 64048 ]] || { echo "pinmover-cli wrote no point file" >&2; exit 1; }
 
-median() { awk -v arm="$1" '$1 == arm {print $2}' times | sort -n |
-  awk '{v[NR]=$1} END {print (NR % 2) ? v[(NR+1)/2] : int((v[NR/2]+v[NR/2+1])/2)}'; }
-cli_median=$(median A)
-floor_median=$(median B)
-echo "pinmover-cli convert (200 points): median ${cli_median} us over $pairs pairs"
-echo "static safe replacement (floor):   median ${floor_median} us over $pairs pairs"
-awk -v a="$cli_median" -v b="$floor_median" 'BEGIN {printf "ratio: %.2f\n", a / b}'
+paired_medians "pinmover-cli convert (200 points):" "static safe replacement (floor):  "

@@ -15,7 +15,7 @@ constexpr std::uint64_t oneGiB = std::uint64_t{1} << 30;
 
 class IgnoringHandler : public XmlHandler {
  public:
-  void StartElement(std::string_view, const XmlAttributes&) override {}
+  void StartElement(std::string_view, const XmlAttributes&, std::string_view) override {}
   void EndElement(std::string_view) override {}
   void Text(std::string_view) override {}
 };

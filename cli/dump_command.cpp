@@ -11,7 +11,7 @@
 #include "cli/path_argument.h"
 #include "cli/terminal_text.h"
 #include "engine/date_time_text.h"
-#include "engine/point_file_reading.h"
+#include "unitfile/point_file_reading.h"
 #include "platform/system_services.h"
 #include "text/utf8.h"
 #include "unitfile/voice_guidance_table.h"

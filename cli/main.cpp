@@ -58,9 +58,12 @@ int main(int argc, char** argv) {
   const std::map<std::string, Datum> datumNames{{"tokyo", Datum::Tokyo}, {"wgs84", Datum::Wgs84}};
   ConvertOptions convert;
   CLI::App* convertCommand = app.add_subcommand(
-      "convert", "Convert a point list (.pmf, .gpx, .kml, .kmz, .geojson, .json or .csv)");
+      "convert",
+      "Convert point lists (.pmf, .gpx, .kml, .kmz, .geojson, .json, .csv or .pnt) into one "
+      "point file");
   convertCommand->add_option("-o,--output", convert.output,
-                             "Point file to write (.pnt); default: INPUT with the extension pnt");
+                             "Point file to write (.pnt); default: INPUT with the extension pnt; "
+                             "needed with more than one INPUT");
   convertCommand->add_option("--icon", convert.settings.icon, "Icon number, 1 to 180")
       ->check(CLI::Range(minIcon, maxIcon))
       ->capture_default_str();
@@ -74,8 +77,15 @@ int main(int argc, char** argv) {
           ->transform(CLI::CheckedTransformer(datumNames));
   convertCommand->add_flag("--split", convert.settings.split,
                            "Write more than 200 points into OUTPUT-1.pnt, OUTPUT-2.pnt, ...");
+  convertCommand->add_flag("--append", convert.append,
+                           "Keep the points OUTPUT holds, and add the new ones after them");
+  convertCommand->add_flag("--keep-duplicates", convert.keepDuplicates,
+                           "With --append, add a point even when OUTPUT holds one of its name "
+                           "within 30 m");
   convertCommand
-      ->add_option("INPUT", convert.input, "Point list to read (.pmf, .gpx, .kml, .kmz, .geojson, .json, .csv)")
+      ->add_option("INPUT", convert.inputs,
+                   "Point lists to read, in order (.pmf, .gpx, .kml, .kmz, .geojson, .json, .csv, "
+                   ".pnt)")
       ->required();
 
   std::string dumpPath;

@@ -15,19 +15,12 @@ namespace pinmover {
 
 namespace {
 
-std::optional<std::string> UnitCharacter(std::uint8_t high, std::uint8_t low) {
-  if (high != asciiUnitMark) return JisPairToUtf8(high, low);
-  // The printable ASCII characters only: a control character has no place in a name, nor in XML.
-  if (low >= 0x20 && low < 0x7F) return std::string(1, static_cast<char>(low));
-  return std::nullopt;
-}
-
 std::string NameText(const InspectedPoint& point, std::vector<Problem>& problems) {
   std::string utf8;
   for (std::size_t i = 0; i + 1 < point.nameUnits.size(); i += 2) {
     const std::uint8_t high = point.nameUnits[i];
     const std::uint8_t low = point.nameUnits[i + 1];
-    if (std::optional<std::string> character = UnitCharacter(high, low)) {
+    if (std::optional<std::string> character = NameUnitToUtf8(high, low)) {
       utf8 += *character;
       continue;
     }

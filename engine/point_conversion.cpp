@@ -2,6 +2,7 @@
 
 #include "engine/import_pipeline.h"
 #include "engine/point_file_writer.h"
+#include "formats/pmf/pmf_format.h"
 #include "text/path_operations.h"
 
 namespace pinmover {
@@ -46,25 +47,97 @@ class ConversionWriter {
   std::uint64_t files_ = 0;
 };
 
-// Whether the read gave points to write; the result says why not when it did not.
-bool Readable(const ReadResult& read, const ImportPipeline& pipeline, const std::string& path,
-              ConversionResult& result) {
-  if (read.failure) {
-    result.outcome = read.failure->kind == ProblemKind::FileFailed ? ConversionOutcome::FileFailed
-                                                                   : ConversionOutcome::LoadFailed;
-    result.problem = read.failure;
+// What reading every list of a run gave, besides its points.
+struct ListsRead {
+  std::optional<Problem> failure;
+  std::uint64_t routeAndTrackPoints = 0;
+  bool pointsBeyondLimit = false;
+  std::uint64_t heldPoints = 0;
+};
+
+// The output file first when the run adds to it, then each list in turn; the first that fails
+// stops the run. While a run reads several lists, every report names its list, and a list
+// without a point is told of.
+ListsRead ReadLists(FormatContext& formats, const ConversionRequest& request,
+                    ImportPipeline& pipeline, ProblemSink* reports) {
+  ListsRead lists;
+  const bool several = request.inputs.size() > 1 || request.append;
+  if (request.append) {
+    pipeline.BeginList(request.outputPath, true);
+    const ReadResult held = ReadPoints(*FormatNamed(pointFileExtension), formats,
+                                       request.outputPath, pipeline);
+    // An output that is not there yet is one without points.
+    const bool absent = held.failure && held.failure->kind == ProblemKind::ListOpenFailed &&
+                        held.failure->cause == FileErrorCause::FileNotFound;
+    if (held.failure && !absent) {
+      lists.failure = held.failure;
+      return lists;
+    }
+    lists.heldPoints = pipeline.ListPointCount();
+  }
+  for (const ConversionInput& input : request.inputs) {
+    pipeline.BeginList(several ? input.path : std::string(), false);
+    const ReadResult read = ReadPoints(*input.format, formats, input.path, pipeline);
+    if (read.failure) {
+      lists.failure = read.failure;
+      return lists;
+    }
+    lists.routeAndTrackPoints += read.routeAndTrackPoints;
+    lists.pointsBeyondLimit = lists.pointsBeyondLimit || read.pointsBeyondLimit;
+    if (several && pipeline.ListPointCount() == 0 && reports) {
+      reports->Report({.kind = ProblemKind::NoPoints,
+                       .path = input.path,
+                       .count = read.routeAndTrackPoints});
+    }
+  }
+  return lists;
+}
+
+// Whether the lists gave points to write; the result says why not when they did not.
+bool Readable(const ListsRead& lists, const ImportPipeline& pipeline,
+              const ConversionRequest& request, ConversionResult& result) {
+  if (lists.failure) {
+    result.outcome = lists.failure->kind == ProblemKind::FileFailed
+                         ? ConversionOutcome::FileFailed
+                         : ConversionOutcome::LoadFailed;
+    result.problem = lists.failure;
     return false;
   }
   result.pointCount = pipeline.PointCount();
-  result.pointsBeyondLimit = read.pointsBeyondLimit;
+  result.pointsBeyondLimit = lists.pointsBeyondLimit;
+  result.heldCount = lists.heldPoints;
   // Writing an empty list would report success with no file to show for it.
   if (result.pointCount == 0) {
     result.outcome = ConversionOutcome::NoPoints;
     result.problem =
-        Problem{.kind = ProblemKind::NoPoints, .path = path, .count = read.routeAndTrackPoints};
+        Problem{.kind = ProblemKind::NoPoints,
+                .path = request.inputs.size() == 1 ? request.inputs.front().path : std::string(),
+                .count = lists.routeAndTrackPoints};
     return false;
   }
   return true;
+}
+
+// A lone list made for the unit is written exactly as it always was; in every other run a
+// place entered twice is worth a word, and under append one the file holds already is not
+// added again unless asked.
+DuplicateRule DuplicateRuleOf(const ConversionRequest& request) {
+  if (request.inputs.size() == 1 && !request.append &&
+      request.inputs.front().format->name == pointListExtension) {
+    return DuplicateRule::Unchecked;
+  }
+  return request.append && !request.keepDuplicates ? DuplicateRule::HeldNotAdded
+                                                   : DuplicateRule::Kept;
+}
+
+// Writing over a list being read would lose it.
+std::optional<Problem> OutputAmongInputs(FileSystem& files, const ConversionRequest& request) {
+  for (const ConversionInput& input : request.inputs) {
+    if (files.SameFile(input.path, request.outputPath)) {
+      return Problem{.kind = ProblemKind::OutputIsInput, .path = input.path};
+    }
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -75,19 +148,24 @@ std::string NumberedOutputPath(const std::string& outputPath, std::uint64_t numb
                   parts.extension);
 }
 
-ConversionResult ConvertPoints(FormatContext& formats, const Format& format, PointImage& image,
+ConversionResult ConvertPoints(FormatContext& formats, PointImage& image,
                                const ConversionRequest& request, ProblemSink* reports) {
   ConversionResult result;
+  if (std::optional<Problem> problem = OutputAmongInputs(formats.files, request)) {
+    result.problem = std::move(problem);
+    return result;
+  }
   ConversionWriter writer(image, request, result);
+  const DuplicateRule duplicates = DuplicateRuleOf(request);
+  const Overflow overflow = request.append ? Overflow::LeaveOut : request.overflow;
 
-  if (request.overflow == Overflow::Split) {
+  if (overflow == Overflow::Split) {
     // Each file is written as it fills, so that no more than one file's points are ever held
-    // however long the list is; a list of one file's worth keeps the name it was given.
-    ImportPipeline pipeline(request.datum, reports, [&](std::span<const UnitPoint> points) {
-      writer.WriteNumbered(points);
-    });
-    const ReadResult read = ReadPoints(format, formats, request.inputPath, pipeline);
-    if (writer.Failed() || !Readable(read, pipeline, request.inputPath, result)) return result;
+    // however long the lists are; a run of one file's worth keeps the name it was given.
+    ImportPipeline pipeline(request.datum, reports, duplicates,
+                            [&](std::span<const UnitPoint> points) { writer.WriteNumbered(points); });
+    const ListsRead lists = ReadLists(formats, request, pipeline, reports);
+    if (writer.Failed() || !Readable(lists, pipeline, request, result)) return result;
     if (result.written.empty()) {
       writer.Write(pipeline.Batch(), request.outputPath);
     } else {
@@ -97,10 +175,11 @@ ConversionResult ConvertPoints(FormatContext& formats, const Format& format, Poi
     return result;
   }
 
-  ImportPipeline pipeline(request.datum, reports);
-  const ReadResult read = ReadPoints(format, formats, request.inputPath, pipeline);
-  if (!Readable(read, pipeline, request.inputPath, result)) return result;
-  const bool allInFiles = request.overflow == Overflow::Ask &&
+  ImportPipeline pipeline(request.datum, reports, duplicates);
+  if (!Readable(ReadLists(formats, request, pipeline, reports), pipeline, request, result)) {
+    return result;
+  }
+  const bool allInFiles = overflow == Overflow::Ask &&
                           result.pointCount > static_cast<std::uint64_t>(maxPointsPerFile) &&
                           request.writeAllInFiles && request.writeAllInFiles(result.pointCount);
   if (!allInFiles) {
@@ -109,11 +188,11 @@ ConversionResult ConvertPoints(FormatContext& formats, const Format& format, Poi
     return result;
   }
 
-  // The list is read once more, now writing each file as it fills. Its changes were reported
-  // already.
-  ImportPipeline numbered(request.datum, nullptr,
+  // The lists are read once more, now writing each file as it fills. Their changes were
+  // reported already.
+  ImportPipeline numbered(request.datum, nullptr, duplicates,
                           [&](std::span<const UnitPoint> points) { writer.WriteNumbered(points); });
-  const ReadResult again = ReadPoints(format, formats, request.inputPath, numbered);
+  const ListsRead again = ReadLists(formats, request, numbered, nullptr);
   if (again.failure && !writer.Failed()) {
     result.problem = again.failure;
     result.outcome = ConversionOutcome::LoadFailed;

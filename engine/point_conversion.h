@@ -15,7 +15,7 @@ namespace pinmover {
 
 enum class ConversionOutcome {
   Converted,     // the output files hold the new points
-  LoadFailed,    // the list could not be read
+  LoadFailed,    // a list could not be read, or the output is one of them
   NoPoints,      // the list holds no point; nothing was written
   WriteRefused,  // an output file could not be opened
   FileFailed,    // a file failed after it was opened
@@ -28,13 +28,24 @@ enum class Overflow {
   Ask,       // writeAllInFiles decides, once the whole list has been read
 };
 
+// A list to read, and its format (the front end has found it by the list's extension).
+struct ConversionInput {
+  std::string path;  // Shift-JIS
+  const Format* format = nullptr;
+};
+
 struct ConversionRequest {
-  std::string inputPath;   // Shift-JIS
-  std::string outputPath;  // Shift-JIS
+  std::vector<ConversionInput> inputs;  // read one after the other, their points in that order
+  std::string outputPath;               // Shift-JIS
   int icon = minIcon;
   std::uint16_t voiceCode = 0;
   Datum datum = Datum::Tokyo;
   Overflow overflow = Overflow::LeaveOut;
+  // The output file's points come first, as it holds them, when it exists; then it takes no
+  // more than one file's worth, whatever overflow says.
+  bool append = false;
+  // With append, a duplicate of a point the output held is added all the same.
+  bool keepDuplicates = false;
   // Asked with Overflow::Ask when the list holds more points than one file takes: true writes
   // them all into numbered files, false only the first file's worth.
   std::function<bool(std::uint64_t pointCount)> writeAllInFiles;
@@ -49,16 +60,17 @@ struct ConversionResult {
   ConversionOutcome outcome = ConversionOutcome::LoadFailed;
   std::optional<Problem> problem;    // why it is not Converted
   std::vector<WrittenFile> written;  // in the order written
-  std::uint64_t pointCount = 0;      // the points the list gave
+  std::uint64_t pointCount = 0;      // the points the lists gave, duplicates not added aside
   std::uint64_t writtenCount = 0;    // of those, the ones written
   bool pointsBeyondLimit = false;    // a list made for the unit held more than was read
+  std::uint64_t heldCount = 0;       // of the points, the ones the output file held already
 };
 
-// Reads a point list in its format (the front end has found it by the list's extension) and
-// writes its points: the part of a conversion that the dialog and the command line share. Every
-// change to a point goes to reports as it happens; what stopped the conversion comes back in the
-// result.
-ConversionResult ConvertPoints(FormatContext& formats, const Format& format, PointImage& image,
+// Reads the point lists and writes their points: the part of a conversion that the dialog and
+// the command line share. Every change to a point goes to reports as it happens; what stopped
+// the conversion comes back in the result. A lone list made for the unit is written as it
+// stands; points of any other run are looked for duplicates.
+ConversionResult ConvertPoints(FormatContext& formats, PointImage& image,
                                const ConversionRequest& request, ProblemSink* reports);
 
 // The path of the numbered file number (counted from 1) that outputPath is split into.

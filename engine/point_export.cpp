@@ -1,7 +1,7 @@
 #include "engine/point_export.h"
 
 #include "engine/exported_points.h"
-#include "engine/point_file_reading.h"
+#include "unitfile/point_file_reading.h"
 
 namespace pinmover {
 

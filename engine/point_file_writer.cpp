@@ -11,10 +11,14 @@ std::optional<Problem> WritePointFile(PointImage& image, std::span<const UnitPoi
   image.Reset();
   for (int i = 0; i < count; ++i) {
     const UnitPoint& point = points[static_cast<std::size_t>(i)];
+    if (point.record) {
+      image.CopySlot(i, *point.record);
+      continue;
+    }
     image.InitPoint(i);
     image.SetSlotName(i, point.name);
-    image.SetIcon(i, icon);
-    image.SetVoice(i, voiceCode);
+    image.SetIcon(i, point.icon.value_or(icon));
+    image.SetVoice(i, point.voiceCode.value_or(voiceCode));
     image.SetLongitudeUnits(i, point.longitudeUnits);
     image.SetLatitudeUnits(i, point.latitudeUnits);
     image.Seal(i);

@@ -11,8 +11,9 @@
 
 namespace pinmover {
 
-// Fills one slot per point (at most the image's 200), all with the same icon and voice, and
-// writes the image to outputPath: nothing when it was written, else why not.
+// Fills one slot per point (at most the image's 200) and writes the image to outputPath: nothing
+// when it was written, else why not. A point a point file held is copied as it stood; the
+// others take their own icon and voice, else these.
 std::optional<Problem> WritePointFile(PointImage& image, std::span<const UnitPoint> points,
                                       int icon, std::uint16_t voiceCode,
                                       const std::string& outputPath);

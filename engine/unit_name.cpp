@@ -270,4 +270,13 @@ UnitName MakeUnitName(std::string_view utf8Name) {
   return name;
 }
 
+std::string SlotNameText(const SlotName& name) {
+  std::string text;
+  std::span<const std::uint8_t> units = name.Bytes();
+  for (std::size_t i = 0; i + 1 < units.size(); i += 2) {
+    text += NameUnitToUtf8(units[i], units[i + 1]).value_or(std::string(replacementCharacterUtf8));
+  }
+  return text;
+}
+
 }  // namespace pinmover

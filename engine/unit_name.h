@@ -24,4 +24,7 @@ struct UnitName {
 // every platform.
 UnitName MakeUnitName(std::string_view utf8Name);
 
+// A slot's name as UTF-8, for messages: a unit that is no character shows as U+FFFD.
+std::string SlotNameText(const SlotName& name);
+
 }  // namespace pinmover

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <string>
 
 #include "unitfile/slot_name.h"
@@ -17,14 +19,24 @@ struct MapPoint {
   // that the app kept without a position (which it writes as 0, 0).
   std::string link{};
   std::string address{};
+  // The unit's icon and voice for this point, as the file gives them (the fields export writes),
+  // not yet checked: empty when the file gives none, and the run's own apply.
+  std::string icon{};
+  std::string voice{};
 };
 
 // A point in the form the navigation unit reads: a list's that was made for the unit, or a map
 // point once the pipeline has made it one.
 struct UnitPoint {
-  SlotName name;
+  SlotName name{};
   std::int32_t longitudeUnits = 0;  // 1/2048 arc-second
   std::int32_t latitudeUnits = 0;
+  // The point's own icon and voice code; without them, the run's apply.
+  std::optional<int> icon{};
+  std::optional<std::uint16_t> voiceCode{};
+  // The slot a point file held it in, written again as it stands. Shared, as a point is copied
+  // on its way and most points have none.
+  std::shared_ptr<const SlotBytes> record{};
 };
 
 // Why a reader passed over something in its file that looked like a point.

@@ -10,6 +10,7 @@
 #include "formats/kml/kml_writer.h"
 #include "formats/kml/kmz_reader.h"
 #include "formats/pmf/pmf_format.h"
+#include "formats/pnt/point_file_slots.h"
 #include "text/path_operations.h"
 
 namespace pinmover {
@@ -30,12 +31,13 @@ ReadResult FromPointList(FormatContext& context, const std::string& path, PointS
 
 const std::vector<Format>& Formats() {
   static const std::vector<Format> formats{
-      {pointListExtension, {pointListExtension}, FromPointList, nullptr},
-      {"gpx", {"gpx"}, FromDisk<ReadGpx>, GpxDocument},
-      {"kml", {"kml"}, FromDisk<ReadKml>, KmlDocument},
-      {"kmz", {"kmz"}, FromDisk<ReadKmz>, nullptr},
-      {"geojson", {"geojson", "json"}, FromDisk<ReadGeoJson>, GeoJsonDocument},
-      {"csv", {"csv"}, FromDisk<ReadCsv>, CsvDocument},
+      {pointListExtension, {pointListExtension}, FromPointList, nullptr, true},
+      {"gpx", {"gpx"}, FromDisk<ReadGpx>, GpxDocument, false},
+      {"kml", {"kml"}, FromDisk<ReadKml>, KmlDocument, false},
+      {"kmz", {"kmz"}, FromDisk<ReadKmz>, nullptr, false},
+      {"geojson", {"geojson", "json"}, FromDisk<ReadGeoJson>, GeoJsonDocument, false},
+      {"csv", {"csv"}, FromDisk<ReadCsv>, CsvDocument, false},
+      {pointFileExtension, {pointFileExtension}, FromDisk<ReadPointFileSlots>, nullptr, true},
   };
   return formats;
 }

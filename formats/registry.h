@@ -28,10 +28,12 @@ struct Format {
   std::vector<std::string_view> extensions;  // the first one names a new file
   ReadResult (*read)(FormatContext& context, const std::string& path, PointSink& sink);
   std::string (*write)(std::span<const ExportedPoint> points);  // nullptr: never written
+  // Its points are in the unit's own form already, written as they stand: no datum applies.
+  bool unitPoints;
 };
 
-// Every format, the list made for the unit first; of the formats written, GPX, the most widely
-// read, comes first.
+// Every format, the list made for the unit first and the unit's own point file last; of the
+// formats written, GPX, the most widely read, comes first.
 const std::vector<Format>& Formats();
 // The format whose extension path has, in any letter case, or nothing.
 const Format* FormatForPath(std::string_view path);

@@ -51,6 +51,8 @@ class FileSystem {
   virtual OpenResult<OutputFile> OpenForReplacing(const std::string& path) = 0;
   // The absolute form of path, for messages.
   virtual std::string FullPath(const std::string& path) = 0;
+  // Whether both paths name one existing file, however they spell it.
+  virtual bool SameFile(const std::string& first, const std::string& second) = 0;
 };
 
 }  // namespace pinmover

@@ -19,7 +19,9 @@ using XmlAttributes = std::vector<std::pair<std::string_view, std::string_view>>
 class XmlHandler {
  public:
   virtual ~XmlHandler() = default;
-  virtual void StartElement(std::string_view localName, const XmlAttributes& attributes) = 0;
+  // namespaceUri is the element's namespace, empty for none.
+  virtual void StartElement(std::string_view localName, const XmlAttributes& attributes,
+                            std::string_view namespaceUri) = 0;
   virtual void EndElement(std::string_view localName) = 0;
   virtual void Text(std::string_view utf8) = 0;
 };

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/file_error.h"
 
@@ -27,9 +28,12 @@ enum class ProblemKind {
   NetworkLinkOnly,       // a KML that only links to a map on the network: detail is the link
   ListWithoutPositions,  // a saved list whose places carry no coordinates
   MissingColumns,        // a CSV header without the columns a point needs: detail lists those found
+  DamagedPointFile,      // a point file to read holds what a written one never has: causes
+  OutputIsInput,         // the file to write is one of those to read
   NoPoints,              // nothing to convert: count is the route and track points the file held
 
-  // What a conversion changed in a point or passed over: point, line, name.
+  // What a conversion changed in a point or passed over: point, line, name; path when the run
+  // reads several lists.
   NameCut,                // longer than the unit shows
   CharactersReplaced,     // characters the unit cannot show became 〓: detail
   ControlsReplaced,       // tabs, line breaks and the like became spaces
@@ -38,6 +42,12 @@ enum class ProblemKind {
   NoPointGeometry,        // a placemark or feature without a point: skipped
   UnreadableCoordinates,  // skipped
   NoPosition,             // the app had no position for it: skipped; detail helps find it again
+  IconOutOfRange,         // the point's own icon (detail) is none the unit has: the run's taken
+  VoiceOutOfRange,        // the point's own voice (detail) is none the unit has: the run's taken
+  // Same name, and within count metres of the point taken as slot (counted from 0 across the
+  // run's output)...
+  DuplicateKept,          // ...kept all the same
+  DuplicateLeftOut,       // ...which the output file held already: not added
 
   // What a point file holds that a written one never has: slot when it concerns one.
   WrongFileSize,
@@ -68,6 +78,7 @@ struct Problem {
   FileErrorCause cause = FileErrorCause::None;
   std::string detail{};  // UTF-8: what the kind needs besides (see above)
   std::uint64_t count = 0;
+  std::vector<Problem> causes{};  // what makes up the problem, each worded on its own
 
   bool operator==(const Problem&) const = default;
 };

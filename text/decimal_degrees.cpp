@@ -3,17 +3,13 @@
 #include <charconv>
 #include <cmath>
 
+#include "text/blanks.h"
+
 namespace pinmover {
 
-namespace {
-
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
-}  // namespace
-
 std::optional<double> ParseDecimalDegrees(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  // Blanks as every text is trimmed, an ideographic space from a Japanese keyboard among them.
+  text = TrimBlanks(text);
   // from_chars takes no plus sign, which some exporters write before eastern longitudes.
   if (text.size() > 1 && text.front() == '+' && text[1] != '-') text.remove_prefix(1);
   double value = 0;

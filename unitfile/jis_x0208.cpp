@@ -83,6 +83,13 @@ std::optional<std::string> JisPairToUtf8(std::uint8_t j1, std::uint8_t j2) {
   return SjisToUtf8({sjis, sizeof sjis});
 }
 
+std::optional<std::string> NameUnitToUtf8(std::uint8_t high, std::uint8_t low) {
+  if (high != asciiUnitMark) return JisPairToUtf8(high, low);
+  // The printable ASCII characters only: a control character has no place in a name, nor in XML.
+  if (low >= 0x20 && low < 0x7F) return std::string(1, static_cast<char>(low));
+  return std::nullopt;
+}
+
 bool IsHalfWidthKatakanaByte(std::uint8_t byte) {
   return byte >= firstHalfWidthKatakana && byte <= lastHalfWidthKatakana;
 }

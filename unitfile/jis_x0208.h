@@ -23,6 +23,9 @@ bool IsJisX0208Sjis(std::uint8_t first, std::uint8_t second);
 
 // A unit's two-byte name unit as UTF-8; nothing when it is no JIS X 0208 character.
 std::optional<std::string> JisPairToUtf8(std::uint8_t j1, std::uint8_t j2);
+// A name unit as UTF-8: a JIS X 0208 character, or a printable ASCII one after asciiUnitMark;
+// nothing for any other unit.
+std::optional<std::string> NameUnitToUtf8(std::uint8_t high, std::uint8_t low);
 
 // The full-width JIS X 0208 character of a half-width katakana byte (0xA1 to 0xDF), with the
 // voiced or semi-voiced mark byte that may follow it merged where a full-width one exists.

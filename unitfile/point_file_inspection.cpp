@@ -52,6 +52,7 @@ Problem SlotProblem(ProblemKind kind, int slot) { return {.kind = kind, .slot = 
 InspectedPoint ReadPoint(int slot, Bytes record, std::vector<Problem>& problems) {
   InspectedPoint point;
   point.slot = slot;
+  std::ranges::copy(record, point.record.begin());
   auto field = [&](std::size_t offset, std::size_t size) { return record.subspan(offset, size); };
   point.longitudeUnits = static_cast<std::int32_t>(
       BigEndian(field(offsetof(PointImageRecord, longitude), 4)));

@@ -25,6 +25,7 @@ struct InspectedPoint {
   LocalDateTime created;
   std::uint32_t checksum = 0;
   bool checksumOk = false;
+  SlotBytes record{};  // the whole slot, as the file holds it
 };
 
 struct PointFileInspection {

@@ -34,6 +34,8 @@ struct PointImageRecord {
 
 inline constexpr std::size_t headerSize = sizeof(PointImageHeader);
 inline constexpr std::size_t recordSize = sizeof(PointImageRecord);
+// One slot's bytes, as a file holds them.
+using SlotBytes = std::array<std::uint8_t, recordSize>;
 inline constexpr int slotCount = 250;
 inline constexpr std::size_t pointFileSize = headerSize + slotCount * recordSize;
 // A file holds this many points; the slots after them stay empty.

@@ -124,6 +124,10 @@ void PointImage::Seal(int index) {
   StoreBigEndian32(slot, checksumOffset, SlotChecksum(slot));
 }
 
+void PointImage::CopySlot(int index, const SlotBytes& record) {
+  std::ranges::copy(record, SlotOf(fileBytes_, index).begin());
+}
+
 std::optional<Problem> PointImage::Write(const std::string& path) {
   if (UsedCount() == 0) return std::nullopt;
   OpenResult<OutputFile> opened = files_.OpenForReplacing(path);

@@ -34,6 +34,8 @@ class PointImage {
   void SetLongitudeUnits(int index, std::int32_t units);
   void SetLatitudeUnits(int index, std::int32_t units);
   void Seal(int index);
+  // Fills the slot with one a point file held, as it stands.
+  void CopySlot(int index, const SlotBytes& record);
   // Puts the image at path whole, or leaves path as it was: nothing when it was written or
   // there was nothing to write, else why not (the open, or a write after it).
   std::optional<Problem> Write(const std::string& path);

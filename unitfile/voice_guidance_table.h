@@ -41,5 +41,8 @@ inline constexpr int maxVoice = static_cast<int>(voiceGuidanceTable.size()) - 1;
 std::optional<int> FindVoiceEntry(std::string_view text);
 // The index of the entry with this code, if there is one.
 std::optional<int> FindVoiceCode(std::uint16_t code);
+// The code a voice number as export writes it stands for: an entry's number, or else a code
+// itself (one with no entry; a multiple of 32 up to 0x3E0, which no entry's number can be).
+std::optional<std::uint16_t> VoiceCodeOfNumber(std::int64_t number);
 
 }  // namespace pinmover

@@ -52,7 +52,7 @@ std::string CompletionText(const ConversionResult& result) {
          ListedEntries(files, result.written.size()) + "\n" + pressOk;
 }
 
-std::string LeftOutText(const ConversionResult& result) {
+std::string LeftOutText(const ConversionResult& result, bool splitPossible) {
   const std::string perFile = std::to_string(maxPointsPerFile);
   if (result.pointsBeyondLimit) {
     return "リストには " + perFile + " 点を超える地点があります。最初の " + perFile +
@@ -62,7 +62,9 @@ std::string LeftOutText(const ConversionResult& result) {
     return "地点が " + std::to_string(result.pointCount) + " 点あります。最初の " +
            std::to_string(result.writtenCount) + " 点だけを書き込み、残りの " +
            std::to_string(result.pointCount - result.writtenCount) +
-           " 点は書き込んでいません。すべて書き込むには --split を指定して下さい。";
+           " 点は書き込んでいません。" +
+           (splitPossible ? "すべて書き込むには --split を指定して下さい。"
+                          : "1 つのファイルに書き込めるのは " + perFile + " 点までです。");
   }
   return {};
 }

@@ -24,8 +24,8 @@ std::string WriteAllQuestion(std::uint64_t pointCount, const std::string& output
 // The message of a finished conversion, naming what was written.
 std::string CompletionText(const ConversionResult& result);
 
-// What a finished conversion left out and how to write it all, for the command line; empty
-// when it wrote every point.
-std::string LeftOutText(const ConversionResult& result);
+// What a finished conversion left out, and how to write it all where splitting can, for the
+// command line; empty when it wrote every point.
+std::string LeftOutText(const ConversionResult& result, bool splitPossible);
 
 }  // namespace pinmover

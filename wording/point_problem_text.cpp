@@ -1,5 +1,6 @@
 #include "wording/point_problem_text.h"
 
+#include "platform/text_encoding.h"
 #include "text/blanks.h"
 #include "text/utf8.h"
 #include "unitfile/point_file_layout.h"
@@ -27,10 +28,18 @@ std::string Place(const Problem& problem) {
   return place + Words(u8"「") + std::string(name) + Words(u8"」: ");
 }
 
-}  // namespace
+std::string NoPointsText(const Problem& problem) {
+  std::string text = Words(u8"変換できる地点がありません");
+  if (problem.count != 0) {
+    text += Words(u8" (ルートやトラックの点 ") + std::to_string(problem.count) +
+            Words(u8" 点は地点ではないため変換しません)");
+  }
+  return text;
+}
 
-std::string PointProblemText(const Problem& problem) {
+std::string Text(const Problem& problem) {
   const std::string limit = std::to_string(maxNameCharacters);
+  const std::string metres = std::to_string(problem.count);
   switch (problem.kind) {
     case ProblemKind::NameCut:
       return Place(problem) + Words(u8"名前が ") + limit + Words(u8" 文字を超えるため、") + limit +
@@ -54,8 +63,32 @@ std::string PointProblemText(const Problem& problem) {
       return Place(problem) + Words(u8"位置 (緯度・経度) が記録されていないため、変換しませんでした") +
              (problem.detail.empty() ? std::string()
                                      : Words(u8" (手がかり: ") + problem.detail + Words(u8")"));
+    case ProblemKind::IconOutOfRange:
+      return Place(problem) + Words(u8"アイコン「") + problem.detail + Words(u8"」は 1 から ") +
+             std::to_string(maxIcon) + Words(u8" の番号ではないため、指定のアイコンにしました");
+    case ProblemKind::VoiceOutOfRange:
+      return Place(problem) + Words(u8"音声「") + problem.detail +
+             Words(u8"」は音声の番号でも音声コードでもないため、指定の音声にしました");
+    case ProblemKind::DuplicateKept:
+      return Place(problem) + Words(u8"同じ名前の地点 (出力の ") +
+             std::to_string(problem.slot + 1) + Words(u8" 番目) が ") + metres +
+             Words(u8" m の所にあります。重複のまま残しました");
+    case ProblemKind::DuplicateLeftOut:
+      return Place(problem) + Words(u8"出力ファイルの枠 ") + std::to_string(problem.slot) +
+             Words(u8" に同じ名前の地点が ") + metres +
+             Words(u8" m の所にあるため、重複として加えませんでした");
+    case ProblemKind::NoPoints: return NoPointsText(problem);
     default: return {};
   }
+}
+
+}  // namespace
+
+std::string PointProblemText(const Problem& problem) {
+  std::string text = Text(problem);
+  // A run of several lists says which each report concerns.
+  if (problem.path.empty() || text.empty()) return text;
+  return SjisToUtf8(problem.path).value_or(std::string(replacementCharacterUtf8)) + ": " + text;
 }
 
 }  // namespace pinmover

@@ -7,7 +7,8 @@
 namespace pinmover {
 
 // What a conversion changed in a point or passed over, as one line of Japanese: UTF-8, since it
-// quotes the map app's name as the file gives it.
+// quotes the map app's name as the file gives it. While a run reads several lists, the line
+// begins with the list's path.
 std::string PointProblemText(const Problem& problem);
 
 }  // namespace pinmover

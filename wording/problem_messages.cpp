@@ -1,6 +1,8 @@
 #include "wording/problem_messages.h"
 
+#include "wording/conversion_messages.h"
 #include "wording/file_error_texts.h"
+#include "wording/point_file_problem_text.h"
 #include "wording/sjis_display_text.h"
 
 namespace pinmover {
@@ -22,7 +24,8 @@ std::string NotWellFormedText(const Problem& problem) {
 }
 
 std::string NoPointsText(const Problem& problem) {
-  std::string text = "ファイル " + problem.path + " に変換できる地点がありません";
+  std::string text = problem.path.empty() ? std::string("どのファイルにも変換できる地点がありません")
+                                          : "ファイル " + problem.path + " に変換できる地点がありません";
   if (problem.count != 0) {
     text += "\nルートやトラックの点 (" + std::to_string(problem.count) +
             " 点) は地点ではないため変換しません。地点 (ウェイポイント) として保存して下さい。";
@@ -73,6 +76,18 @@ std::string RunText(const Problem& problem) {
     case ProblemKind::MissingColumns:
       return LoadFailedText(problem.path) + "\n" +
              "緯度と経度の列が見つかりません。1 行目にある列: " + SjisDisplayText(problem.detail);
+    case ProblemKind::DamagedPointFile: {
+      std::vector<std::string> causes;
+      for (const Problem& cause : problem.causes) {
+        if (causes.size() == maxListedEntries) break;
+        causes.push_back(PointFileProblemText(cause));
+      }
+      return LoadFailedText(problem.path) + "\n地点ファイルが壊れています:\n" +
+             ListedEntries(causes, problem.causes.size());
+    }
+    case ProblemKind::OutputIsInput:
+      return "出力ファイルが入力ファイル " + problem.path +
+             " と同じです。入力を書き換えないよう、別の出力ファイルを指定して下さい。";
     case ProblemKind::NoPoints: return NoPointsText(problem);
     default: return {};
   }

@@ -24,6 +24,8 @@ constexpr ColumnName columnNames[] = {
     {u8"経度", CsvColumn::Longitude},      {u8"url", CsvColumn::Link},
     {u8"link", CsvColumn::Link},           {u8"リンク", CsvColumn::Link},
     {u8"note", CsvColumn::Note},           {u8"メモ", CsvColumn::Note},
+    {u8"icon", CsvColumn::Icon},           {u8"アイコン", CsvColumn::Icon},
+    {u8"voice", CsvColumn::Voice},         {u8"音声", CsvColumn::Voice},
 };
 
 std::string_view AsBytes(std::u8string_view text) {

@@ -92,7 +92,11 @@ void CsvPointRows::DeliverRow(std::uint64_t line) {
     std::string note = Value(CsvColumn::Note);
     if (!TrimBlanks(note).empty()) name = std::move(note);
   }
-  MapPoint point{std::move(name), 0, 0, line, Value(CsvColumn::Link)};
+  MapPoint point{.name = std::move(name),
+                 .line = line,
+                 .link = Value(CsvColumn::Link),
+                 .icon = Value(CsvColumn::Icon),
+                 .voice = Value(CsvColumn::Voice)};
   if (HasCoordinateColumns()) {
     std::optional<double> latitude = ParseDecimalDegrees(values_[Index(CsvColumn::Latitude)]);
     std::optional<double> longitude = ParseDecimalDegrees(values_[Index(CsvColumn::Longitude)]);

@@ -1,5 +1,6 @@
 #include "formats/geojson/geojson_features.h"
 
+#include <cstdio>
 #include <utility>
 
 #include "text/decimal_degrees.h"
@@ -10,8 +11,19 @@ namespace pinmover {
 namespace {
 
 constexpr std::size_t maxQuotedTypeBytes = 64;
+constexpr std::size_t maxValueBytes = 64;
 
 const char* const notFeatures = "not a FeatureCollection or a Feature";
+
+// A value as the file writes it, cut short (a whole number without a fraction); nothing for true,
+// false and null.
+std::string ScalarText(std::optional<std::string_view> text, std::optional<double> number) {
+  if (text) return std::string(Utf8Prefix(*text, maxValueBytes));
+  if (!number) return {};
+  char written[32];
+  std::snprintf(written, sizeof written, "%.15g", *number);
+  return written;
+}
 
 std::optional<double> ListedDegrees(std::optional<std::string_view> text,
                                     std::optional<double> number) {
@@ -40,6 +52,8 @@ GeoJsonFeatures::Member GeoJsonFeatures::MemberNamed(Role role, std::string_view
       if (key == "location" || key == "Location") return Member::Location;
       if (key == "google_maps_url" || key == "Google Maps URL") return Member::Link;
       if (key == "address") return Member::Address;
+      if (key == "icon") return Member::Icon;
+      if (key == "voice") return Member::Voice;
       break;
     case Role::Location:
       if (key == "name" || key == "Business Name") return Member::Name;
@@ -164,6 +178,8 @@ bool GeoJsonFeatures::Scalar(std::optional<std::string_view> text, std::optional
       if (frame.member == Member::CapitalTitle) keepName(feature->capitalTitle);
       if (frame.member == Member::Link) keepName(feature->link);
       if (frame.member == Member::Address) keepName(feature->address);
+      if (frame.member == Member::Icon) feature->icon = ScalarText(text, number);
+      if (frame.member == Member::Voice) feature->voice = ScalarText(text, number);
       break;
     case Role::Location:
       if (frame.member == Member::Name) keepName(feature->locationName);
@@ -241,7 +257,8 @@ void GeoJsonFeatures::Deliver(const Draft& feature) {
   const bool pointGiven = feature.geometryObject && feature.point;
   const bool coordinatesGiven = pointGiven && feature.coordinateArray &&
                                 feature.coordinatesSeen >= 2 && feature.coordinatesReadable;
-  MapPoint point{std::move(name), 0, 0, feature.line, feature.link, feature.address};
+  MapPoint point{std::move(name), 0, 0, feature.line, feature.link, feature.address,
+                 feature.icon, feature.voice};
   if (coordinatesGiven) {
     point.latitude = feature.coordinates[1];
     point.longitude = feature.coordinates[0];

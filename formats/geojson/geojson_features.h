@@ -61,6 +61,8 @@ class GeoJsonFeatures {
     Longitude,
     Link,
     Address,
+    Icon,
+    Voice,
     Coordinates,
   };
 
@@ -73,6 +75,8 @@ class GeoJsonFeatures {
     std::string locationName;
     std::string address;
     std::string link;
+    std::string icon;  // as text, though export writes numbers
+    std::string voice;
     std::optional<double> listedLatitude;  // the place's own coordinates, as text in old exports
     std::optional<double> listedLongitude;
     bool geometryObject = false;

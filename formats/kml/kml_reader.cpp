@@ -36,7 +36,8 @@ class PlacemarkCollector : public XmlHandler {
  public:
   explicit PlacemarkCollector(PointSink& sink) : sink_(sink) {}
 
-  void StartElement(std::string_view localName, const XmlAttributes&) override {
+  void StartElement(std::string_view localName, const XmlAttributes& attributes,
+                    std::string_view) override {
     ++depth_;
     if (localName == "NetworkLink") ++networkLinks_;
     if (localName == "href" && networkLinks_ != 0 && href_.empty()) inHref_ = true;
@@ -44,6 +45,14 @@ class PlacemarkCollector : public XmlHandler {
       if (localName == "Placemark") StartPlacemark();
       return;
     }
+    if (localName == "Data" && depth_ == placemarkDepth_ + 2) {
+      dataField_ = nullptr;
+      for (const auto& [attribute, value] : attributes) {
+        if (attribute == "name" && value == "icon") dataField_ = &icon_;
+        if (attribute == "name" && value == "voice") dataField_ = &voice_;
+      }
+    }
+    if (localName == "value" && depth_ == placemarkDepth_ + 3) inValue_ = dataField_ != nullptr;
     if (localName == "name" && depth_ == placemarkDepth_ + 1) {
       inName_ = true;
     } else if (localName == "Point" && !pointSeen_) {
@@ -59,6 +68,8 @@ class PlacemarkCollector : public XmlHandler {
     inHref_ = false;
     if (placemarkDepth_ != 0) {
       if (depth_ == placemarkDepth_ + 1) inName_ = false;
+      if (depth_ == placemarkDepth_ + 3) inValue_ = false;
+      if (depth_ == placemarkDepth_ + 2) dataField_ = nullptr;
       if (depth_ == pointDepth_ + 1) inCoordinates_ = false;
       if (depth_ == pointDepth_) pointDepth_ = 0;
       if (depth_ == placemarkDepth_) EndPlacemark();
@@ -70,6 +81,7 @@ class PlacemarkCollector : public XmlHandler {
     if (inName_) AppendBounded(name_, utf8);
     if (inCoordinates_) AppendBounded(coordinates_, utf8);
     if (inHref_) AppendBounded(href_, utf8);
+    if (inValue_) AppendBounded(*dataField_, utf8);
   }
 
   // A document that gives no point but links to a map on the network holds nothing of that
@@ -87,6 +99,8 @@ class PlacemarkCollector : public XmlHandler {
     pointDepth_ = 0;
     name_.clear();
     coordinates_.clear();
+    icon_.clear();
+    voice_.clear();
   }
 
   void EndPlacemark() {
@@ -95,7 +109,11 @@ class PlacemarkCollector : public XmlHandler {
       sink_.Skip(SkippedItem{SkipReason::NoPointGeometry, 0, name_});
     } else if (std::optional<Position> position = ParseCoordinates(coordinates_)) {
       ++points_;
-      sink_.Add(MapPoint{name_, position->latitude, position->longitude, 0});
+      sink_.Add(MapPoint{.name = name_,
+                         .latitude = position->latitude,
+                         .longitude = position->longitude,
+                         .icon = icon_,
+                         .voice = voice_});
     } else {
       sink_.Skip(SkippedItem{SkipReason::UnreadableCoordinates, 0, name_});
     }
@@ -110,6 +128,11 @@ class PlacemarkCollector : public XmlHandler {
   bool inCoordinates_ = false;
   std::string name_;
   std::string coordinates_;
+  // The unit's fields, as export keeps them among the placemark's extended data.
+  std::string icon_;
+  std::string voice_;
+  std::string* dataField_ = nullptr;  // which of them the Data element being read holds
+  bool inValue_ = false;
   int networkLinks_ = 0;  // the network links the current element lies in
   bool inHref_ = false;
   std::string href_;  // the first network link's

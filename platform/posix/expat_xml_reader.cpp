@@ -22,6 +22,12 @@ std::string_view LocalName(const XML_Char* name) {
   return separator == std::string_view::npos ? full : full.substr(separator + 1);
 }
 
+std::string_view NamespaceOf(const XML_Char* name) {
+  std::string_view full(name);
+  auto separator = full.rfind(namespaceSeparator);
+  return separator == std::string_view::npos ? std::string_view() : full.substr(0, separator);
+}
+
 struct ParserDeleter {
   void operator()(XML_Parser parser) const { XML_ParserFree(parser); }
 };
@@ -107,7 +113,7 @@ class ExpatParse {
       for (const XML_Char** attribute = attributes; *attribute; attribute += 2) {
         self.attributes_.emplace_back(LocalName(attribute[0]), attribute[1]);
       }
-      self.handler_.StartElement(LocalName(name), self.attributes_);
+      self.handler_.StartElement(LocalName(name), self.attributes_, NamespaceOf(name));
     });
   }
 

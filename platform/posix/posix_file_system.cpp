@@ -238,6 +238,16 @@ class PosixFileSystem : public FileSystem {
     return {nullptr, FileErrorCause::Generic};
   }
 
+  bool SameFile(const std::string& first, const std::string& second) override {
+    auto one = NativePath(first);
+    auto two = NativePath(second);
+    struct stat oneInfo {};
+    struct stat twoInfo {};
+    return one && two && ::stat(one->c_str(), &oneInfo) == 0 &&
+           ::stat(two->c_str(), &twoInfo) == 0 && oneInfo.st_dev == twoInfo.st_dev &&
+           oneInfo.st_ino == twoInfo.st_ino;
+  }
+
   std::string FullPath(const std::string& path) override {
     if (!path.empty() && path.front() == '/') return path;
     char buffer[PATH_MAX];

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cstdint>
 #include <cwchar>
+#include <optional>
 #include <random>
+#include <tuple>
 #include <utility>
 
 #include "platform/system_services.h"
@@ -40,6 +42,18 @@ FileErrorCause LastCause() { return CauseFromErrorCode(::GetLastError()); }
 HANDLE OpenUnshared(const std::wstring& path, DWORD access, DWORD disposition) {
   return ::CreateFileW(path.c_str(), access, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
                        nullptr);
+}
+
+// Which file a path names: its volume and its index there, without opening it for anything.
+std::optional<std::tuple<DWORD, DWORD, DWORD>> FileIdentity(const std::string& path) {
+  auto wide = WideFromSjis(path);
+  if (!wide || wide->empty()) return std::nullopt;
+  Handle file(::CreateFileW(wide->c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                            nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  BY_HANDLE_FILE_INFORMATION information{};
+  if (!file.Valid() || !::GetFileInformationByHandle(file.Get(), &information)) return std::nullopt;
+  return std::tuple{information.dwVolumeSerialNumber, information.nFileIndexHigh,
+                    information.nFileIndexLow};
 }
 
 // ReadFile and WriteFile take at most a DWORD of bytes at a time.
@@ -201,6 +215,11 @@ class Win32FileSystem : public FileSystem {
               FileErrorCause::None};
     }
     return {nullptr, FileErrorCause::Generic};
+  }
+
+  bool SameFile(const std::string& first, const std::string& second) override {
+    auto one = FileIdentity(first);
+    return one && one == FileIdentity(second);
   }
 
   std::string FullPath(const std::string& path) override {

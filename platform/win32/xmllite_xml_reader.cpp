@@ -106,6 +106,7 @@ class XmlLiteParse {
     if (++depth_ > maxXmlDepth) return Refusal(XmlErrorKind::TooDeep);
     sawElement_ = true;
     std::string name = Utf8(LocalName());
+    std::string namespaceUri = Utf8(NamespaceUri());
     values_.clear();
     for (HRESULT moved = reader_.MoveToFirstAttribute(); moved == S_OK;
          moved = reader_.MoveToNextAttribute()) {
@@ -114,7 +115,7 @@ class XmlLiteParse {
       values_.emplace_back(std::move(attributeName), Utf8(Value()));
     }
     attributes_.assign(values_.begin(), values_.end());
-    handler_.StartElement(name, attributes_);
+    handler_.StartElement(name, attributes_, namespaceUri);
     if (empty) {
       --depth_;
       handler_.EndElement(name);
@@ -161,6 +162,13 @@ class XmlLiteParse {
     UINT length = 0;
     Check(reader_.GetLocalName(&name, &length));
     return {name, length};
+  }
+
+  std::wstring_view NamespaceUri() {
+    const WCHAR* uri = nullptr;
+    UINT length = 0;
+    Check(reader_.GetNamespaceUri(&uri, &length));
+    return {uri, length};
   }
 
   std::wstring_view Value() {

@@ -30,13 +30,13 @@ class ExportRoundTrip : public ::testing::Test, protected testing::FakeConversio
   PointFileInspection Convert(const std::string& input, const std::string& output, Datum datum,
                               int icon = 1, int voice = 0) {
     ConversionRequest request;
-    request.inputPath = input;
+    request.inputs = {{input, FormatForPath(input)}};
     request.outputPath = output;
     request.icon = icon;
     request.voiceCode = voiceGuidanceTable.at(static_cast<std::size_t>(voice)).code;
     request.datum = datum;
     ConversionResult result =
-        ConvertPoints(formats, *FormatForPath(input), image, request, nullptr);
+        ConvertPoints(formats, image, request, nullptr);
     EXPECT_EQ(result.outcome, ConversionOutcome::Converted) << input;
     const std::string& file = files.files[output];
     return InspectPointFile({reinterpret_cast<const std::uint8_t*>(file.data()), file.size()},
@@ -46,8 +46,9 @@ class ExportRoundTrip : public ::testing::Test, protected testing::FakeConversio
 };
 
 // Every import fixture that holds points, made into a point file, exported in every format and
-// converted back with the same datum, gives the same names, the same places within 2 units of
-// 1/2048", and exported fields that say the original icon, voice and date.
+// converted back with the same datum (and the run's icon and voice at their defaults), gives the
+// same names, icons and voices, the same places within 2 units of 1/2048", and exported fields
+// that say the original icon, voice and date.
 TEST_F(ExportRoundTrip, KeepsWhatTheUnitHolds) {
   const std::vector<std::string> fixtures{
       "map_export.kml",           "phone_app.gpx",   "version_1_0.gpx", "saved_places.geojson",
@@ -91,6 +92,8 @@ TEST_F(ExportRoundTrip, KeepsWhatTheUnitHolds) {
           const InspectedPoint& before = original.points[i];
           const InspectedPoint& after = converted.points[i];
           EXPECT_EQ(after.name, before.name) << i;
+          EXPECT_EQ(after.icon, before.icon) << i;
+          EXPECT_EQ(after.attributes, before.attributes) << i;
           if (datum == Datum::Tokyo && !OverJapan(before)) continue;
           EXPECT_LE(std::abs(after.latitudeUnits - before.latitudeUnits), 2) << i;
           EXPECT_LE(std::abs(after.longitudeUnits - before.longitudeUnits), 2) << i;

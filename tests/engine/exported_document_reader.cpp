@@ -34,7 +34,8 @@ class XmlPoints : public XmlHandler {
   explicit XmlPoints(bool kml) : kml_(kml) {}
   std::vector<ReadBackPoint> points;
 
-  void StartElement(std::string_view name, const XmlAttributes& attributes) override {
+  void StartElement(std::string_view name, const XmlAttributes& attributes,
+                    std::string_view) override {
     text_.clear();
     if (name == (kml_ ? "Placemark" : "wpt")) points.emplace_back();
     for (const auto& [attribute, value] : attributes) {

@@ -57,7 +57,7 @@ class PointConversionTest : public ::testing::Test, protected testing::FakeConve
   ConversionResult Convert(const std::string& input, bool split = false,
                            Datum datum = Datum::Wgs84) {
     ConversionRequest request;
-    request.inputPath = input;
+    request.inputs = {{input, FormatForPath(input)}};
     request.outputPath = "tour.pnt";
     request.icon = 7;
     request.datum = datum;
@@ -67,7 +67,7 @@ class PointConversionTest : public ::testing::Test, protected testing::FakeConve
       return split;
     };
     ConversionResult result =
-        ConvertPoints(formats, *FormatForPath(input), image, request, &reports);
+        ConvertPoints(formats, image, request, &reports);
     // What the dialog shows for it: the conversion's own words in its boxes, a list's and a
     // file's in the application's.
     if (result.problem) {

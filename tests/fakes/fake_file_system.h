@@ -28,6 +28,9 @@ class FakeFileSystem : public FileSystem {
   OpenResult<InputFile> OpenForReading(const std::string& path) override;
   OpenResult<OutputFile> OpenForReplacing(const std::string& path) override;
   std::string FullPath(const std::string& path) override { return "C:\\work\\" + path; }
+  bool SameFile(const std::string& first, const std::string& second) override {
+    return first == second && files.contains(first);
+  }
 };
 
 }  // namespace pinmover::testing

@@ -57,6 +57,8 @@ INSTANTIATE_TEST_SUITE_P(
         LinkCase{"&q= with blanks and signs",
                  "https://maps.google.com/maps?hl=ja&q=+35.6+,%20%2B139.7", At(35.6, 139.7),
                  "35.6 , +139.7"},
+        LinkCase{"q= with an ideographic space typed before it",
+                 "https://maps.google.com/?q=%E3%80%8035.6,139.7", At(35.6, 139.7), "35.6,139.7"},
         LinkCase{"query=", googleMaps + "/search/?api=1&query=-33.8568%2C-70.6693",
                  At(-33.8568, -70.6693), "-33.8568,-70.6693"},
         LinkCase{"ll= with words in q=",

@@ -78,7 +78,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (result.failure) {
     const Problem& failure = *result.failure;
     PINMOVER_FUZZ_CHECK(failure.kind == ProblemKind::NotWellFormed ||
-                        failure.kind == ProblemKind::MissingColumns);
+                        failure.kind == ProblemKind::MissingColumns ||
+                        failure.kind == ProblemKind::ListWithoutPositions);
     PINMOVER_FUZZ_CHECK(failure.line <= lines);
     PINMOVER_FUZZ_CHECK(ValidUtf8(failure.detail) == failure.detail);
   }

@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::uint64_t handedOn = 0;
   CountingReports reports;
   const Datum datum = size > 0 && (data[0] & 1) ? Datum::Tokyo : Datum::Wgs84;
-  ImportPipeline pipeline(datum, &reports, [&](std::span<const UnitPoint> batch) {
+  ImportPipeline pipeline(datum, &reports, DuplicateRule::Kept, [&](std::span<const UnitPoint> batch) {
     PINMOVER_FUZZ_CHECK(batch.size() == static_cast<std::size_t>(maxPointsPerFile));
     CheckBatch(batch);
     handedOn += batch.size();

@@ -60,6 +60,16 @@ TEST_F(FileSystemTest, ReplacementAppearsOnlyOnCommit) {
   EXPECT_EQ(folder_.EntryCount(), 1u);
 }
 
+TEST_F(FileSystemTest, TellsOneFileUnderTwoSpellingsFromTwoFiles) {
+  folder_.Put("a.pnt", "a");
+  folder_.Put("b.pnt", "b");
+  const std::string dotted = folder_.Root().string() + static_cast<char>(fs::path::preferred_separator) +
+                             "." + static_cast<char>(fs::path::preferred_separator) + "a.pnt";
+  EXPECT_TRUE(files_->SameFile(Path("a.pnt"), dotted));
+  EXPECT_FALSE(files_->SameFile(Path("a.pnt"), Path("b.pnt")));
+  EXPECT_FALSE(files_->SameFile(Path("new.pnt"), Path("new.pnt")));
+}
+
 TEST_F(FileSystemTest, AnUncommittedNewFileNeverAppears) {
   {
     auto opened = files_->OpenForReplacing(Path("new.pnt"));

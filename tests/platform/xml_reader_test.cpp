@@ -32,13 +32,16 @@ std::string Nested(int depth) {
   return document;
 }
 
-// Events as one line: <name key=value> [text] </name>; adjacent text pieces are joined, since
-// each parser cuts text where it likes.
+// Events as one line: <{namespace}name key=value> [text] </name>; adjacent text pieces are
+// joined, since each parser cuts text where it likes.
 class TraceHandler : public XmlHandler {
  public:
-  void StartElement(std::string_view localName, const XmlAttributes& attributes) override {
+  void StartElement(std::string_view localName, const XmlAttributes& attributes,
+                    std::string_view namespaceUri) override {
     Flush();
-    trace_ += "<" + std::string(localName);
+    trace_ += "<";
+    if (!namespaceUri.empty()) trace_ += "{" + std::string(namespaceUri) + "}";
+    trace_ += std::string(localName);
     for (const auto& [name, value] : attributes) {
       trace_ += " " + std::string(name) + "=" + std::string(value);
     }
@@ -121,10 +124,9 @@ const std::vector<Case>& Cases() {
        shiftJisTrace},
       {"CP932", "<?xml version='1.0' encoding='CP932'?>" + shiftJisBody, shiftJisTrace},
       {"default and prefixed namespaces",
-       "<kml xmlns=\"http://www.opengis.net/kml/2.2\" "
-       "xmlns:gx=\"http://www.google.com/kml/ext/2.2\">"
-       "<Document><gx:Track gx:id=\"1\" id=\"2\"/></Document></kml>",
-       "<kml><Document><Track id=1 id=2></Track></Document></kml>"},
+       "<kml xmlns=\"urn:k\" xmlns:gx=\"urn:g\">"
+       "<Document><gx:Track gx:id=\"1\" id=\"2\"/><b xmlns=\"\"/></Document></kml>",
+       "<{urn:k}kml><{urn:k}Document><{urn:g}Track id=1 id=2></Track><b></b></Document></kml>"},
       {"deepest nesting allowed", Nested(maxXmlDepth), Nested(maxXmlDepth)},
 
       {"unclosed element", "<gpx>\n<wpt>\n</wpt>\n", "", Outcome::NotWellFormed, 4},

@@ -43,6 +43,9 @@ class DiskFillingUp : public FileSystem {
     return opened;
   }
   std::string FullPath(const std::string& path) override { return disk_->FullPath(path); }
+  bool SameFile(const std::string& first, const std::string& second) override {
+    return disk_->SameFile(first, second);
+  }
 
  private:
   std::unique_ptr<FileSystem> disk_ = MakeSystemFileSystem();

@@ -120,7 +120,7 @@ void ConverterDialog::ConversionRun() {
   if (!iconPosition) return;
 
   ConversionRequest request;
-  request.inputPath = inputPath;
+  request.inputs = {{inputPath, format}};
   request.outputPath = outputPath;
   request.icon = *iconPosition;
   request.voiceCode = *voiceCode;
@@ -128,11 +128,15 @@ void ConverterDialog::ConversionRun() {
   request.overflow = Overflow::Ask;
   request.writeAllInFiles = [this](std::uint64_t pointCount) { return AskToWriteAll(pointCount); };
   ReportListing reports;
-  const ConversionResult result = ConvertPoints(formats, *format, image, request, &reports);
+  const ConversionResult result = ConvertPoints(formats, image, request, &reports);
   switch (result.outcome) {
     case ConversionOutcome::LoadFailed:
     case ConversionOutcome::FileFailed:
       ShowProblem(*result.problem);
+      // Writing over the list itself is mended in the output path.
+      if (result.problem->kind == ProblemKind::OutputIsInput) {
+        FocusAndSelect(DialogField::OutputPath);
+      }
       return;
     case ConversionOutcome::NoPoints:
       ShowProblem(*result.problem);

@@ -28,14 +28,18 @@ std::string Patterns(const std::vector<std::string_view>& extensions) {
   return patterns;
 }
 
-// The list made for the unit first, as it always was, then the map apps' files, then both.
+// The list made for the unit first, as it always was, then the map apps' files, the unit's own
+// point files, and all of them.
 std::string InputFilter() {
   std::vector<std::string_view> mapFormats;
-  for (std::string_view extension : ReadExtensions()) {
-    if (extension != pointListExtension) mapFormats.push_back(extension);
+  for (const Format& format : Formats()) {
+    if (!format.unitPoints) {
+      mapFormats.insert(mapFormats.end(), format.extensions.begin(), format.extensions.end());
+    }
   }
   return Entry("地点リスト", "*." + std::string(pointListExtension)) +
          Entry("地図アプリの地点", Patterns(mapFormats)) +
+         Entry("ナビの地点ファイル", "*." + std::string(pointFileExtension)) +
          Entry("対応するすべてのファイル", Patterns(ReadExtensions())) + allFiles;
 }
 

@@ -207,7 +207,7 @@ TEST(ZipArchiveTest, ZipBombStopsAtTheStatedSize) {
 
 class PlacemarkCounter : public XmlHandler {
  public:
-  void StartElement(std::string_view localName, const XmlAttributes&) override {
+  void StartElement(std::string_view localName, const XmlAttributes&, std::string_view) override {
     placemarks += localName == "Placemark";
   }
   void EndElement(std::string_view) override {}

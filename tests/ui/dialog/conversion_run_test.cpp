@@ -163,6 +163,19 @@ TEST_F(ConversionRunTest, UnwritableOutputKeepsTheDialogOpenOnTheOutputField) {
   EXPECT_FALSE(controls.endResult);
 }
 
+TEST_F(ConversionRunTest, APointFileIsNeverWrittenOverItself) {
+  SetPaths("card.pnt", "card.pnt");
+  files.files["card.pnt"] = "kept as it is";
+  Press();
+  EXPECT_EQ(controls.shown,
+            (std::vector<Shown>{{"出力ファイルが入力ファイル card.pnt と同じです。入力を書き換えない"
+                                 "よう、別の出力ファイルを指定して下さい。",
+                                 "ERROR", message_style::ok}}));
+  EXPECT_EQ(files.files.at("card.pnt"), "kept as it is");
+  EXPECT_EQ(controls.calls,
+            (std::vector<std::string>{"message ERROR", "focus output", "select output"}));
+}
+
 TEST_F(ConversionRunTest, DiskFullDuringTheWriteIsReportedWithTheFullPath) {
   SetPaths("tour.pmf", "tour.pnt");
   files.files["tour.pmf"] = PointLines(1);

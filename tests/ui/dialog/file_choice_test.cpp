@@ -29,9 +29,9 @@ TEST_F(FileChoiceTest, InputDialogAsksForAPointList) {
   EXPECT_EQ(request.filter,
             "地点リスト (*.pmf)|*.pmf|"
             "地図アプリの地点 (*.gpx;*.kml;*.kmz;*.geojson;*.json;*.csv)|"
-            "*.gpx;*.kml;*.kmz;*.geojson;*.json;*.csv|"
-            "対応するすべてのファイル (*.pmf;*.gpx;*.kml;*.kmz;*.geojson;*.json;*.csv)|"
-            "*.pmf;*.gpx;*.kml;*.kmz;*.geojson;*.json;*.csv|すべてのファイル (*.*)|*.*||");
+            "*.gpx;*.kml;*.kmz;*.geojson;*.json;*.csv|ナビの地点ファイル (*.pnt)|*.pnt|"
+            "対応するすべてのファイル (*.pmf;*.gpx;*.kml;*.kmz;*.geojson;*.json;*.csv;*.pnt)|"
+            "*.pmf;*.gpx;*.kml;*.kmz;*.geojson;*.json;*.csv;*.pnt|すべてのファイル (*.*)|*.*||");
   EXPECT_EQ(request.defaultExtension, "pmf");
   EXPECT_EQ(request.initialFolder, "C:\\work");
   EXPECT_EQ(request.flags, 6u);

@@ -41,14 +41,14 @@ std::vector<char> ExpectedPointFile(const std::string& sjisInputPath,
   PointImage image(*files, clock);
   FormatContext formats{*files, reader};
   ConversionRequest request;
-  request.inputPath = sjisInputPath;
+  const Format* format = FormatForPath(sjisInputPath);
+  request.inputs = {{sjisInputPath, format}};
   request.outputPath = sjisScratchPath;
   request.icon = iconPosition;
   request.voiceCode = voiceGuidanceTable[static_cast<std::size_t>(voiceEntry)].code;
   request.datum = datum;
-  const Format* format = FormatForPath(sjisInputPath);
-  if (!format || ConvertPoints(formats, *format, image, request, nullptr).outcome !=
-                     ConversionOutcome::Converted) {
+  if (!format ||
+      ConvertPoints(formats, image, request, nullptr).outcome != ConversionOutcome::Converted) {
     return {};
   }
   return FileBytes(WideFromSjis(sjisScratchPath).value_or(L""));

@@ -64,9 +64,10 @@ TEST_F(MapAppTest, ACp932CsvChosenThroughTheNewFilterEntryConverts) {
   HWND types = ::GetDlgItem(fileDialog, 0x470);  // cmb1, the list of file types
   EXPECT_EQ(ListEntry(types, 0), L"地点リスト (*.pmf)");
   EXPECT_EQ(ListEntry(types, 1), L"地図アプリの地点 (*.gpx;*.kml;*.kmz;*.geojson;*.json;*.csv)");
-  EXPECT_EQ(ListEntry(types, 2),
-            L"対応するすべてのファイル (*.pmf;*.gpx;*.kml;*.kmz;*.geojson;*.json;*.csv)");
-  EXPECT_EQ(ListEntry(types, 3), L"すべてのファイル (*.*)");
+  EXPECT_EQ(ListEntry(types, 2), L"ナビの地点ファイル (*.pnt)");
+  EXPECT_EQ(ListEntry(types, 3),
+            L"対応するすべてのファイル (*.pmf;*.gpx;*.kml;*.kmz;*.geojson;*.json;*.csv;*.pnt)");
+  EXPECT_EQ(ListEntry(types, 4), L"すべてのファイル (*.*)");
   // As a click on the entry does: the selection, then the notice to the dialog.
   DWORD_PTR result = 0;
   ::SendMessageTimeoutW(types, CB_SETCURSEL, 1, 0, SMTO_NORMAL, 5000, &result);

@@ -1,4 +1,4 @@
-#include "engine/point_file_reading.h"
+#include "unitfile/point_file_reading.h"
 
 #include <cstdint>
 #include <vector>
