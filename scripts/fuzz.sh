@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets and runs each for a bounded time (FUZZ_SECONDS, default 60), two at a
-# time, on a working corpus grown from its seeds in tests/fuzz/corpus/. A broken property, a
-# crash, a hang or runaway memory fails the step; the input that did it is kept in
+# Builds the fuzz targets and runs each for a bounded time (FUZZ_SECONDS, default 60), FUZZ_JOBS
+# (default two) at a time, on a working corpus grown from its seeds in tests/fuzz/corpus/. A
+# broken property, a crash, a hang or runaway memory fails the step; the input that did it is kept in
 # build/fuzz/findings/ and belongs in tests/fuzz/corpus/<target>/ as a regression case.
 # With --coverage it instead reports the source coverage the working corpora reach.
 # With --long [SECONDS] each target runs until 10 million executions or SECONDS (default 600),
@@ -15,6 +15,7 @@ cd "$(dirname "$0")/.."
 # Every target has its seed corpus, which the unit tests replay; its folder names the target.
 mapfile -t targets < <(cd tests/fuzz/corpus && ls -d -- *)
 seconds=${FUZZ_SECONDS:-60}
+jobs_at_once=${FUZZ_JOBS:-2}
 build=build/fuzz
 limits=()
 presets=(fuzz)
@@ -75,7 +76,7 @@ fuzz() {
 
 declare -A pids
 for target in "${targets[@]}"; do
-  while (($(jobs -rp | wc -l) >= 2)); do wait -n || true; done
+  while (($(jobs -rp | wc -l) >= jobs_at_once)); do wait -n || true; done
   fuzz "$target" &
   pids[$target]=$!
 done

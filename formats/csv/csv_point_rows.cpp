@@ -1,6 +1,7 @@
 #include "formats/csv/csv_point_rows.h"
 
 #include "formats/csv/cp932_text.h"
+#include "formats/csv/spreadsheet_cell.h"
 #include "formats/maps_url.h"
 #include "text/blanks.h"
 #include "text/bounded_text.h"
@@ -87,9 +88,9 @@ void CsvPointRows::TakeHeader(Header header) {
 
 void CsvPointRows::DeliverRow(std::uint64_t line) {
   ++rows_;
-  std::string name = Value(CsvColumn::Name);
+  std::string name = TextValue(CsvColumn::Name);
   if (Has(CsvColumn::Note) && IsStockTitle(name)) {
-    std::string note = Value(CsvColumn::Note);
+    std::string note = TextValue(CsvColumn::Note);
     if (!TrimBlanks(note).empty()) name = std::move(note);
   }
   MapPoint point{.name = std::move(name),
@@ -122,6 +123,10 @@ void CsvPointRows::DeliverRow(std::uint64_t line) {
 
 std::string CsvPointRows::Value(CsvColumn column) const {
   return Has(column) ? Utf8(values_[Index(column)]) : std::string();
+}
+
+std::string CsvPointRows::TextValue(CsvColumn column) const {
+  return std::string(WithoutFormulaGuard(Value(column)));
 }
 
 std::string CsvPointRows::ColumnsFound() const {

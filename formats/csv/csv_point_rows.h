@@ -60,6 +60,8 @@ class CsvPointRows : public CsvFieldHandler {
   void TakeHeader(Header header);
   void DeliverRow(std::uint64_t line);
   std::string Value(CsvColumn column) const;
+  // A name or note as written, without the apostrophe an export puts before a formula.
+  std::string TextValue(CsvColumn column) const;
   std::string Utf8(std::string_view bytes) const;
 
   PointSink& sink_;

@@ -1,5 +1,7 @@
 #include "formats/csv/csv_writer.h"
 
+#include "formats/csv/spreadsheet_cell.h"
+
 #include "text/decimal_degrees.h"
 #include "text/utf8.h"
 
@@ -24,9 +26,9 @@ std::string CsvDocument(std::span<const ExportedPoint> points) {
   // the CSV reader passes over it.
   std::string document = std::string(utf8ByteOrderMark) + "name,lat,lon,icon,voice,voice_text,created\r\n";
   for (const ExportedPoint& point : points) {
-    document += Field(point.name) + "," + CoordinateText(point.latitude) + "," +
+    document += Field(SpreadsheetSafeText(point.name)) + "," + CoordinateText(point.latitude) + "," +
                 CoordinateText(point.longitude) + "," + std::to_string(point.icon) + "," +
-                std::to_string(point.voice) + "," + Field(point.voiceText) + "," +
+                std::to_string(point.voice) + "," + Field(SpreadsheetSafeText(point.voiceText)) + "," +
                 Field(point.created) + "\r\n";
   }
   return document;

@@ -52,7 +52,8 @@ class ExportRoundTrip : public ::testing::Test, protected testing::FakeConversio
 TEST_F(ExportRoundTrip, KeepsWhatTheUnitHolds) {
   const std::vector<std::string> fixtures{
       "map_export.kml",           "phone_app.gpx",   "version_1_0.gpx", "saved_places.geojson",
-      "mixed_geometries.geojson", "excel_cp932.csv", "utf8_bom.csv"};
+      "mixed_geometries.geojson", "excel_cp932.csv", "utf8_bom.csv",
+      "shared_formulas.gpx"};
   int variant = 0;
   for (const std::string& fixture : fixtures) {
     for (Datum datum : {Datum::Tokyo, Datum::Wgs84}) {
