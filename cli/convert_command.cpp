@@ -24,14 +24,6 @@ namespace pinmover {
 
 namespace {
 
-std::string ExtensionList() {
-  std::string list;
-  for (std::string_view extension : ReadExtensions()) {
-    list += (list.empty() ? "." : " .") + std::string(extension);
-  }
-  return list;
-}
-
 // Each change to a point, a line each, as it happens.
 class PrintedReports : public ProblemSink {
  public:
@@ -61,7 +53,7 @@ std::optional<std::vector<ConversionInput>> Inputs(const ConvertOptions& options
     if (!path) return std::nullopt;
     const Format* format = FormatForPath(*path);
     if (!format) {
-      UsageError(WrongTypeText("入力", ExtensionList()), err);
+      UsageError(WrongTypeText("入力", ReadExtensionList()), err);
       return std::nullopt;
     }
     inputs.push_back({std::move(*path), format});

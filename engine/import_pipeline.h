@@ -51,8 +51,6 @@ class ImportPipeline : public PointSink {
 
  private:
   void Take(UnitPoint point, Problem report);
-  std::optional<int> OwnIcon(const MapPoint& point, Problem report);
-  std::optional<std::uint16_t> OwnVoice(const MapPoint& point, Problem report);
   void Tell(Problem report);
 
   Datum datum_;

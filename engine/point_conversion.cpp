@@ -1,5 +1,7 @@
 #include "engine/point_conversion.h"
 
+#include <algorithm>
+
 #include "engine/import_pipeline.h"
 #include "engine/point_file_writer.h"
 #include "formats/pmf/pmf_format.h"
@@ -130,7 +132,14 @@ DuplicateRule DuplicateRuleOf(const ConversionRequest& request) {
                                                    : DuplicateRule::Kept;
 }
 
-// Writing over a list being read would lose it.
+}  // namespace
+
+std::string NumberedOutputPath(const std::string& outputPath, std::uint64_t number) {
+  PathParts parts = SplitPath(outputPath);
+  return JoinPath(parts.drive, parts.directory, parts.baseName + "-" + std::to_string(number),
+                  parts.extension);
+}
+
 std::optional<Problem> OutputAmongInputs(FileSystem& files, const ConversionRequest& request) {
   for (const ConversionInput& input : request.inputs) {
     if (files.SameFile(input.path, request.outputPath)) {
@@ -140,12 +149,21 @@ std::optional<Problem> OutputAmongInputs(FileSystem& files, const ConversionRequ
   return std::nullopt;
 }
 
-}  // namespace
-
-std::string NumberedOutputPath(const std::string& outputPath, std::uint64_t number) {
-  PathParts parts = SplitPath(outputPath);
-  return JoinPath(parts.drive, parts.directory, parts.baseName + "-" + std::to_string(number),
-                  parts.extension);
+ConversionResult WriteChosenPoints(PointImage& image, std::span<const UnitPoint> points,
+                                   const ConversionRequest& request) {
+  ConversionResult result;
+  result.pointCount = points.size();
+  ConversionWriter writer(image, request, result);
+  const std::size_t perFile = maxPointsPerFile;
+  if (points.size() <= perFile || request.append) {
+    writer.Write(points.first(std::min(points.size(), perFile)), request.outputPath);
+  } else {
+    for (std::size_t first = 0; first < points.size() && !writer.Failed(); first += perFile) {
+      writer.WriteNumbered(points.subspan(first, std::min(perFile, points.size() - first)));
+    }
+  }
+  writer.Finish();
+  return result;
 }
 
 ConversionResult ConvertPoints(FormatContext& formats, PointImage& image,
@@ -179,26 +197,7 @@ ConversionResult ConvertPoints(FormatContext& formats, PointImage& image,
   if (!Readable(ReadLists(formats, request, pipeline, reports), pipeline, request, result)) {
     return result;
   }
-  const bool allInFiles = overflow == Overflow::Ask &&
-                          result.pointCount > static_cast<std::uint64_t>(maxPointsPerFile) &&
-                          request.writeAllInFiles && request.writeAllInFiles(result.pointCount);
-  if (!allInFiles) {
-    writer.Write(pipeline.Batch(), request.outputPath);
-    writer.Finish();
-    return result;
-  }
-
-  // The lists are read once more, now writing each file as it fills. Their changes were
-  // reported already.
-  ImportPipeline numbered(request.datum, nullptr, duplicates,
-                          [&](std::span<const UnitPoint> points) { writer.WriteNumbered(points); });
-  const ListsRead again = ReadLists(formats, request, numbered, nullptr);
-  if (again.failure && !writer.Failed()) {
-    result.problem = again.failure;
-    result.outcome = ConversionOutcome::LoadFailed;
-    return result;
-  }
-  if (!numbered.Batch().empty()) writer.WriteNumbered(numbered.Batch());
+  writer.Write(pipeline.Batch(), request.outputPath);
   writer.Finish();
   return result;
 }

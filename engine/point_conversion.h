@@ -1,8 +1,8 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -25,7 +25,6 @@ enum class ConversionOutcome {
 enum class Overflow {
   LeaveOut,  // only counted
   Split,     // written 200 to a file into numbered files, as the list is read
-  Ask,       // writeAllInFiles decides, once the whole list has been read
 };
 
 // A list to read, and its format (the front end has found it by the list's extension).
@@ -46,9 +45,6 @@ struct ConversionRequest {
   bool append = false;
   // With append, a duplicate of a point the output held is added all the same.
   bool keepDuplicates = false;
-  // Asked with Overflow::Ask when the list holds more points than one file takes: true writes
-  // them all into numbered files, false only the first file's worth.
-  std::function<bool(std::uint64_t pointCount)> writeAllInFiles;
 };
 
 struct WrittenFile {
@@ -72,6 +68,15 @@ struct ConversionResult {
 // stands; points of any other run are looked for duplicates.
 ConversionResult ConvertPoints(FormatContext& formats, PointImage& image,
                                const ConversionRequest& request, ProblemSink* reports);
+
+// Writing over a list being read would lose it: why the run cannot be made, if it cannot.
+std::optional<Problem> OutputAmongInputs(FileSystem& files, const ConversionRequest& request);
+
+// Writes points read and chosen beforehand, each with its own icon and voice where it has them
+// and the request's otherwise: into the output file when they fit in one (or the request
+// appends, when only one file's worth is written), else into numbered files of a file's worth.
+ConversionResult WriteChosenPoints(PointImage& image, std::span<const UnitPoint> points,
+                                   const ConversionRequest& request);
 
 // The path of the numbered file number (counted from 1) that outputPath is split into.
 std::string NumberedOutputPath(const std::string& outputPath, std::uint64_t number);

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets and runs each for a bounded time (FUZZ_SECONDS, default 60), FUZZ_JOBS
 # (default two) at a time, on a working corpus grown from its seeds in tests/fuzz/corpus/. A
-# broken property, a crash, a hang or runaway memory fails the step; the input that did it is kept in
-# build/fuzz/findings/ and belongs in tests/fuzz/corpus/<target>/ as a regression case.
+# broken property, a crash, a hang or runaway memory fails the step; the input that did it is
+# kept in build/fuzz/findings/ and belongs in tests/fuzz/corpus/<target>/ as a regression case.
 # With --coverage it instead reports the source coverage the working corpora reach.
 # With --long [SECONDS] each target runs until 10 million executions or SECONDS (default 600),
 # whichever comes first, and a table of executions, edges and corpus sizes is written to

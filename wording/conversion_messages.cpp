@@ -24,17 +24,6 @@ std::string ListedEntries(const std::vector<std::string>& entries, std::uint64_t
   return text;
 }
 
-std::string WriteAllQuestion(std::uint64_t pointCount, const std::string& outputPath) {
-  const std::uint64_t files = (pointCount + maxPointsPerFile - 1) / maxPointsPerFile;
-  const std::string perFile = std::to_string(maxPointsPerFile);
-  return "地点が " + std::to_string(pointCount) + " 点あります。1 つのファイルに書き込めるのは " +
-         perFile + " 点までです。\n\nすべての地点を " + perFile + " 点ずつ " +
-         FileName(NumberedOutputPath(outputPath, 1)) + " から " +
-         FileName(NumberedOutputPath(outputPath, files)) + " までの " + std::to_string(files) +
-         " つのファイルに書き込みますか？\n\n「はい」: すべての地点を書き込みます。\n「いいえ」: 最初の " +
-         perFile + " 点だけを " + FileName(outputPath) + " に書き込みます。";
-}
-
 std::string CompletionText(const ConversionResult& result) {
   if (result.written.size() == 1 && result.writtenCount < result.pointCount) {
     return finished + std::to_string(result.pointCount) + " 地点のうち、最初の " +

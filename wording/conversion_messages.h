@@ -17,10 +17,6 @@ inline constexpr std::size_t maxListedEntries = 20;
 // line break.
 std::string ListedEntries(const std::vector<std::string>& entries, std::uint64_t total);
 
-// The question the dialog asks when the list holds more points than one file takes: Yes
-// writes them all into numbered files, No only the first file's worth.
-std::string WriteAllQuestion(std::uint64_t pointCount, const std::string& outputPath);
-
 // The message of a finished conversion, naming what was written.
 std::string CompletionText(const ConversionResult& result);
 

@@ -37,44 +37,43 @@ std::string NoPointsText(const Problem& problem) {
   return text;
 }
 
-std::string Text(const Problem& problem) {
+}  // namespace
+
+std::string PointChangeText(const Problem& problem) {
   const std::string limit = std::to_string(maxNameCharacters);
   const std::string metres = std::to_string(problem.count);
   switch (problem.kind) {
     case ProblemKind::NameCut:
-      return Place(problem) + Words(u8"名前が ") + limit + Words(u8" 文字を超えるため、") + limit +
+      return Words(u8"名前が ") + limit + Words(u8" 文字を超えるため、") + limit +
              Words(u8" 文字までにしました");
     case ProblemKind::CharactersReplaced:
-      return Place(problem) + Words(u8"ナビで表示できない文字 ") + problem.detail +
-             Words(u8" を 〓 にしました");
-    case ProblemKind::ControlsReplaced:
-      return Place(problem) + Words(u8"名前のタブや改行を空白にしました");
+      return Words(u8"ナビで表示できない文字 ") + problem.detail + Words(u8" を 〓 にしました");
+    case ProblemKind::ControlsReplaced: return Words(u8"名前のタブや改行を空白にしました");
     case ProblemKind::AccentsRemoved:
-      return Place(problem) + Words(u8"アクセント付きの文字 ") + problem.detail +
+      return Words(u8"アクセント付きの文字 ") + problem.detail +
              Words(u8" をアクセントなしの文字にしました");
     case ProblemKind::OutOfRange:
-      return Place(problem) + Words(u8"緯度・経度 (") + problem.detail +
+      return Words(u8"緯度・経度 (") + problem.detail +
              Words(u8") が範囲外のため、この地点は変換しませんでした");
     case ProblemKind::NoPointGeometry:
-      return Place(problem) + Words(u8"地点 (Point) がないため、変換しませんでした");
+      return Words(u8"地点 (Point) がないため、変換しませんでした");
     case ProblemKind::UnreadableCoordinates:
-      return Place(problem) + Words(u8"緯度・経度が読み取れないため、変換しませんでした");
+      return Words(u8"緯度・経度が読み取れないため、変換しませんでした");
     case ProblemKind::NoPosition:
-      return Place(problem) + Words(u8"位置 (緯度・経度) が記録されていないため、変換しませんでした") +
+      return Words(u8"位置 (緯度・経度) が記録されていないため、変換しませんでした") +
              (problem.detail.empty() ? std::string()
                                      : Words(u8" (手がかり: ") + problem.detail + Words(u8")"));
     case ProblemKind::IconOutOfRange:
-      return Place(problem) + Words(u8"アイコン「") + problem.detail + Words(u8"」は 1 から ") +
+      return Words(u8"アイコン「") + problem.detail + Words(u8"」は 1 から ") +
              std::to_string(maxIcon) + Words(u8" の番号ではないため、指定のアイコンにしました");
     case ProblemKind::VoiceOutOfRange:
-      return Place(problem) + Words(u8"音声「") + problem.detail +
+      return Words(u8"音声「") + problem.detail +
              Words(u8"」は音声の番号でも音声コードでもないため、指定の音声にしました");
     case ProblemKind::DuplicateKept:
-      return Place(problem) + Words(u8"同じ名前の地点 (出力の ") +
-             std::to_string(problem.slot + 1) + Words(u8" 番目) が ") + metres +
-             Words(u8" m の所にあります。重複のまま残しました");
+      return Words(u8"同じ名前の地点 (出力の ") + std::to_string(problem.slot + 1) +
+             Words(u8" 番目) が ") + metres + Words(u8" m の所にあります。重複のまま残しました");
     case ProblemKind::DuplicateLeftOut:
-      return Place(problem) + Words(u8"出力ファイルの枠 ") + std::to_string(problem.slot) +
+      return Words(u8"出力ファイルの枠 ") + std::to_string(problem.slot) +
              Words(u8" に同じ名前の地点が ") + metres +
              Words(u8" m の所にあるため、重複として加えませんでした");
     case ProblemKind::NoPoints: return NoPointsText(problem);
@@ -82,12 +81,12 @@ std::string Text(const Problem& problem) {
   }
 }
 
-}  // namespace
-
 std::string PointProblemText(const Problem& problem) {
-  std::string text = Text(problem);
+  std::string text = PointChangeText(problem);
+  if (text.empty()) return text;
+  if (problem.kind != ProblemKind::NoPoints) text = Place(problem) + text;
   // A run of several lists says which each report concerns.
-  if (problem.path.empty() || text.empty()) return text;
+  if (problem.path.empty()) return text;
   return SjisToUtf8(problem.path).value_or(std::string(replacementCharacterUtf8)) + ": " + text;
 }
 

@@ -11,4 +11,7 @@ namespace pinmover {
 // begins with the list's path.
 std::string PointProblemText(const Problem& problem);
 
+// The same words without saying where the point stands, for a note beside the point itself.
+std::string PointChangeText(const Problem& problem);
+
 }  // namespace pinmover

@@ -1,5 +1,7 @@
 #include "wording/problem_messages.h"
 
+#include "formats/registry.h"
+
 #include "wording/conversion_messages.h"
 #include "wording/file_error_texts.h"
 #include "wording/point_file_problem_text.h"
@@ -131,6 +133,14 @@ Message OutOfMemoryMessage() {
 std::string WrongTypeText(std::string_view which, std::string_view extensions) {
   return std::string(which) + "ファイルのファイルタイプが違います。\n拡張子[" +
          std::string(extensions) + "]のファイルを選択して下さい。";
+}
+
+std::string ReadExtensionList() {
+  std::string list;
+  for (std::string_view extension : ReadExtensions()) {
+    list += (list.empty() ? "." : " .") + std::string(extension);
+  }
+  return list;
 }
 
 }  // namespace pinmover

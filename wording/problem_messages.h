@@ -21,5 +21,7 @@ Message OutOfMemoryMessage();
 
 // Why a chosen file cannot be taken: its extension is none of those listed.
 std::string WrongTypeText(std::string_view which, std::string_view extensions);
+// Every extension a list is read from, as WrongTypeText lists them: ".pmf .gpx ...".
+std::string ReadExtensionList();
 
 }  // namespace pinmover

@@ -61,11 +61,7 @@ class PointConversionTest : public ::testing::Test, protected testing::FakeConve
     request.outputPath = "tour.pnt";
     request.icon = 7;
     request.datum = datum;
-    request.overflow = Overflow::Ask;
-    request.writeAllInFiles = [&](std::uint64_t count) {
-      asked.push_back(count);
-      return split;
-    };
+    request.overflow = split ? Overflow::Split : Overflow::LeaveOut;
     ConversionResult result =
         ConvertPoints(formats, image, request, &reports);
     // What the dialog shows for it: the conversion's own words in its boxes, a list's and a
@@ -86,14 +82,12 @@ class PointConversionTest : public ::testing::Test, protected testing::FakeConve
   ApplicationMessages messages{boxes, "pinmover"};
   testing::RecordingMessageBox runBoxes;
   CollectedReports reports;
-  std::vector<std::uint64_t> asked;
 };
 
 TEST_F(PointConversionTest, SplitWritesEveryPointIntoNumberedFiles) {
   files.files["tour.gpx"] = Waypoints(450);
   ConversionResult result = Convert("tour.gpx", true);
   EXPECT_EQ(result.outcome, ConversionOutcome::Converted);
-  EXPECT_EQ(asked, std::vector<std::uint64_t>{450});
   ASSERT_EQ(result.written.size(), 3u);
   const std::vector<std::pair<std::string, std::uint64_t>> expected{
       {"tour-1.pnt", 200}, {"tour-2.pnt", 200}, {"tour-3.pnt", 50}};
@@ -117,10 +111,10 @@ TEST_F(PointConversionTest, WithoutSplitTheFirstFileIsWrittenAndTheRestCounted) 
   EXPECT_EQ(result.writtenCount, 200u);
   EXPECT_EQ(SlotName(files.files.at("tour.pnt"), 199), "P200");
 
-  asked.clear();
   files.files["two.gpx"] = Waypoints(200);
-  Convert("two.gpx", true);
-  EXPECT_TRUE(asked.empty()) << "one file's worth asks nothing";
+  result = Convert("two.gpx", true);
+  ASSERT_EQ(result.written.size(), 1u);
+  EXPECT_EQ(result.written[0].path, "tour.pnt") << "one file's worth keeps its name";
 }
 
 TEST_F(PointConversionTest, ANumberedFileThatCannotBeWrittenStopsTheRest) {
@@ -209,7 +203,6 @@ TEST_F(PointConversionTest, AListMadeForTheUnitTellsWhenItHoldsMore) {
   ConversionResult exact = Convert("exact.pmf");
   EXPECT_FALSE(exact.pointsBeyondLimit);
   EXPECT_EQ(exact.writtenCount, 200u);
-  EXPECT_TRUE(asked.empty());
 }
 
 // Apps keep a place they have no position for at 0, 0: its link gives the position when it can,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -29,6 +30,8 @@ class FakeDialogControls : public DialogControls {
   std::vector<std::optional<std::string>> fileChoices;
   int yesNoAnswer = message_answer::yes;
   std::optional<Datum> checkedDatum;
+  // What the user does in the point list window: true presses 書き込む as it opened.
+  std::function<bool(PointReview&)> review = [](PointReview&) { return true; };
 
   std::string FieldText(DialogField field) override { return fields[field]; }
   void SetFieldText(DialogField field, const std::string& text) override {
@@ -71,6 +74,11 @@ class FakeDialogControls : public DialogControls {
     std::optional<std::string> choice = fileChoices.at(0);
     fileChoices.erase(fileChoices.begin());
     return choice;
+  }
+
+  bool ReviewPoints(PointReview& points) override {
+    calls.push_back("review");
+    return review(points);
   }
 
   static std::string Name(DialogField field) {

@@ -7,8 +7,8 @@ set -euo pipefail
 objdump=$1 zip=$2
 
 # Lower case. msvcrt.dll and the api-ms-win-crt sets are the C runtimes Windows ships.
-system_dlls=" advapi32.dll comctl32.dll comdlg32.dll gdi32.dll kernel32.dll msvcrt.dll ole32.dll
-  oleaut32.dll shell32.dll shlwapi.dll ucrtbase.dll user32.dll uxtheme.dll version.dll "
+system_dlls=" advapi32.dll comctl32.dll comdlg32.dll gdi32.dll kernel32.dll msvcrt.dll ole32.dll "
+system_dlls+=" oleaut32.dll shell32.dll shlwapi.dll ucrtbase.dll user32.dll uxtheme.dll version.dll "
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -1,6 +1,8 @@
 #include "ui/dialog/converter_dialog.h"
 
+#include "formats/pmf/pmf_format.h"
 #include "text/path_operations.h"
+#include "ui/dialog/point_review.h"
 #include "unitfile/voice_guidance_table.h"
 #include "wording/conversion_messages.h"
 #include "wording/problem_messages.h"
@@ -52,12 +54,6 @@ void ConverterDialog::ChooseDatum(Datum chosen) {
   controls_.SetCaption(DialogCaption::DatumStatus, datum == Datum::Tokyo
                                                        ? "測地系: 日本測地系 (Tokyo)"
                                                        : "測地系: 世界測地系 (WGS84)");
-}
-
-bool ConverterDialog::AskToWriteAll(std::uint64_t pointCount) {
-  return controls_.Show(WriteAllQuestion(pointCount, outputPath), productName,
-                        message_style::yesNo | message_style::iconQuestion) ==
-         message_answer::yes;
 }
 
 void ConverterDialog::ShowReports(const ReportListing& reports) {
@@ -125,23 +121,56 @@ void ConverterDialog::ConversionRun() {
   request.icon = *iconPosition;
   request.voiceCode = *voiceCode;
   request.datum = datum;
-  request.overflow = Overflow::Ask;
-  request.writeAllInFiles = [this](std::uint64_t pointCount) { return AskToWriteAll(pointCount); };
+  if (format->name == pointListExtension) {
+    ConvertList(request);
+  } else {
+    ReviewAndWrite(request);
+  }
+}
+
+void ConverterDialog::ConvertList(const ConversionRequest& request) {
   ReportListing reports;
   const ConversionResult result = ConvertPoints(formats, image, request, &reports);
+  if (result.outcome == ConversionOutcome::NoPoints) {
+    ShowProblem(*result.problem);
+    // What was skipped tells why there is nothing to convert.
+    ShowReports(reports);
+    return;
+  }
+  if (result.outcome == ConversionOutcome::Converted) ShowReports(reports);
+  Finish(result);
+}
+
+void ConverterDialog::ReviewAndWrite(ConversionRequest request) {
+  ConversionResult refused;
+  refused.problem = OutputAmongInputs(files_, request);
+  if (refused.problem) {
+    Finish(refused);
+    return;
+  }
+  PointReview review(formats, datum, outputPath, productName);
+  ReportListing reports;
+  if (std::optional<Problem> problem = review.AddList(inputPath, &reports)) {
+    ShowProblem(*problem);
+    if (problem->kind == ProblemKind::NoPoints) ShowReports(reports);
+    return;
+  }
+  // The window shows every change beside its point, so no report follows the writing.
+  if (!controls_.ReviewPoints(review)) return;
+  request.append = review.Appending();
+  Finish(WriteChosenPoints(image, review.ChosenPoints(), request));
+}
+
+void ConverterDialog::Finish(const ConversionResult& result) {
   switch (result.outcome) {
     case ConversionOutcome::LoadFailed:
     case ConversionOutcome::FileFailed:
+    case ConversionOutcome::NoPoints:
       ShowProblem(*result.problem);
       // Writing over the list itself is mended in the output path.
       if (result.problem->kind == ProblemKind::OutputIsInput) {
         FocusAndSelect(DialogField::OutputPath);
       }
-      return;
-    case ConversionOutcome::NoPoints:
-      ShowProblem(*result.problem);
-      // What was skipped tells why there is nothing to convert.
-      ShowReports(reports);
       return;
     case ConversionOutcome::WriteRefused:
       ShowProblem(*result.problem);
@@ -151,7 +180,6 @@ void ConverterDialog::ConversionRun() {
     case ConversionOutcome::Converted:
       break;
   }
-  ShowReports(reports);
   controls_.Show(CompletionText(result), "終了", message_style::ok);
   TakePaths();
   controls_.EndDialog(dialogResultOk);

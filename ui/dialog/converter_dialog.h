@@ -60,7 +60,12 @@ class ConverterDialog {
   std::optional<std::uint16_t> ChosenVoiceCode();
   std::optional<int> ChosenIconPosition();
   void FocusAndSelect(DialogField field);
-  bool AskToWriteAll(std::uint64_t pointCount);
+  // A list made for the unit is converted as it always was; any other is shown in the point
+  // list window first, and what the user chose there is written.
+  void ConvertList(const ConversionRequest& request);
+  void ReviewAndWrite(ConversionRequest request);
+  // Tells how the writing ended; the dialog ends once the points are written.
+  void Finish(const ConversionResult& result);
   void ShowReports(const ReportListing& reports);
   void ShowProblem(const Problem& problem);
   // The drive and directory of path, or nothing when a file dialog could not start there.

@@ -8,6 +8,8 @@
 
 namespace pinmover {
 
+class PointReview;
+
 enum class DialogField { InputPath, OutputPath, IconNumber, Voice };
 enum class DialogCaption { Window, InputGroup, OutputGroup, DatumStatus };
 
@@ -50,6 +52,9 @@ class DialogControls : public MessageBoxService {
   virtual void CheckDatum(Datum datum) = 0;
   // Runs a file dialog; the chosen full path, or nothing when the user cancelled.
   virtual std::optional<std::string> ChooseFile(const FileDialogRequest& request) = 0;
+  // Runs the point list window over the dialog until the user closes it: true when 書き込む
+  // was pressed. The window shows review and hands every action to it.
+  virtual bool ReviewPoints(PointReview& review) = 0;
 };
 
 }  // namespace pinmover

@@ -5,27 +5,11 @@
 #include <string>
 
 #include "ui/win32/converter_window.h"
+#include "ui/win32/shell_paths.h"
 #include "ui/win32/win32_text.h"
 #include "ui/dialog/window_rules.h"
 
 namespace pinmover {
-
-namespace {
-
-std::string ExecutablePath() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length == 0) return {};
-    if (length < path.size()) {
-      path.resize(length);
-      return SjisText(path);
-    }
-    path.resize(path.size() * 2);
-  }
-}
-
-}  // namespace
 
 int ConverterApp::Run(HINSTANCE instance) {
   // The main dialog holds an up-down control.

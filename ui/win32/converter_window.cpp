@@ -8,6 +8,7 @@
 #include "platform/system_services.h"
 #include "ui/win32/about_dialog.h"
 #include "ui/resource_ids.h"
+#include "ui/win32/shell_paths.h"
 #include "ui/win32/win32_text.h"
 #include "ui/dialog/window_rules.h"
 
@@ -20,18 +21,6 @@ std::wstring LoadText(HINSTANCE instance, UINT id) {
   // With no buffer, LoadStringW points into the resource itself, which is not terminated.
   int length = ::LoadStringW(instance, id, reinterpret_cast<wchar_t*>(&text), 0);
   return length > 0 ? std::wstring(text, static_cast<std::size_t>(length)) : std::wstring{};
-}
-
-std::vector<std::string> DroppedNames(HDROP drop) {
-  std::vector<std::string> names;
-  UINT count = ::DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
-  for (UINT i = 0; i < count; ++i) {
-    UINT length = ::DragQueryFileW(drop, i, nullptr, 0);
-    std::wstring name(length + 1, L'\0');
-    name.resize(::DragQueryFileW(drop, i, name.data(), length + 1));
-    names.push_back(SjisText(name));
-  }
-  return names;
 }
 
 }  // namespace

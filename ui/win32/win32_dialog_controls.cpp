@@ -5,6 +5,7 @@
 
 #include "ui/dialog/file_dialog_filter.h"
 #include "ui/resource_ids.h"
+#include "ui/win32/point_review_window.h"
 #include "ui/win32/win32_text.h"
 
 namespace pinmover {
@@ -113,28 +114,40 @@ void Win32DialogControls::CheckDatum(Datum datum) {
 }
 
 std::optional<std::string> Win32DialogControls::ChooseFile(const FileDialogRequest& request) {
+  std::optional<std::wstring> chosen = RunFileDialog(dialog_, request, 0, MAX_PATH);
+  if (!chosen) return std::nullopt;
+  return SjisText(chosen->c_str());
+}
+
+bool Win32DialogControls::ReviewPoints(PointReview& review) {
+  auto instance = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(dialog_, GWLP_HINSTANCE));
+  return PointReviewWindow(instance, review).Run(dialog_);
+}
+
+std::optional<std::wstring> RunFileDialog(HWND owner, const FileDialogRequest& request,
+                                          unsigned extraFlags, std::size_t bufferLength) {
   std::optional<std::u16string> filter = FileDialogFilter(request.filter);
   std::wstring wideFilter = filter ? std::wstring(filter->begin(), filter->end()) : std::wstring{};
   std::wstring title = WideText(request.title);
   std::wstring defaultExtension = WideText(request.defaultExtension);
   std::wstring initialFolder = WideText(request.initialFolder);
-  wchar_t chosen[MAX_PATH] = {};
+  std::wstring chosen(bufferLength, L'\0');
 
   OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = dialog_;
+  dialog.hwndOwner = owner;
   dialog.lpstrFilter = wideFilter.empty() ? nullptr : wideFilter.c_str();
-  dialog.lpstrFile = chosen;
-  dialog.nMaxFile = MAX_PATH;
+  dialog.lpstrFile = chosen.data();
+  dialog.nMaxFile = static_cast<DWORD>(chosen.size());
   // An empty folder lets the dialog open in its own default place.
   dialog.lpstrInitialDir = initialFolder.empty() ? nullptr : initialFolder.c_str();
   dialog.lpstrTitle = title.c_str();
   dialog.lpstrDefExt = defaultExtension.c_str();
-  dialog.Flags = request.flags;
+  dialog.Flags = request.flags | extraFlags;
   BOOL confirmed = request.kind == FileDialogRequest::Kind::Open ? ::GetOpenFileNameW(&dialog)
                                                                  : ::GetSaveFileNameW(&dialog);
   if (!confirmed) return std::nullopt;
-  return SjisText(chosen);
+  return chosen;
 }
 
 }  // namespace pinmover

@@ -2,6 +2,10 @@
 
 #include <windows.h>
 
+#include <cstddef>
+#include <optional>
+#include <string>
+
 #include "ui/dialog/dialog_controls.h"
 
 namespace pinmover {
@@ -27,6 +31,7 @@ class Win32DialogControls : public DialogControls {
   void SetUpIconSpin(int lowest, int highest, int position) override;
   void CheckDatum(Datum datum) override;
   std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;
+  bool ReviewPoints(PointReview& review) override;
 
  private:
   HWND Control(int id) const noexcept { return ::GetDlgItem(dialog_, id); }
@@ -34,5 +39,11 @@ class Win32DialogControls : public DialogControls {
 
   HWND dialog_ = nullptr;
 };
+
+// Runs the system's file dialog that request asks for over owner, with extraFlags besides its
+// own: the file buffer of bufferLength characters as the dialog left it, or nothing when the
+// user cancelled.
+std::optional<std::wstring> RunFileDialog(HWND owner, const FileDialogRequest& request,
+                                          unsigned extraFlags, std::size_t bufferLength);
 
 }  // namespace pinmover

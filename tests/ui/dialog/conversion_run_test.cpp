@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "wording/conversion_messages.h"
 #include "ui/dialog/converter_dialog.h"
+#include "ui/dialog/point_review.h"
 #include "engine/datum_shift.h"
 #include "ui/dialog/raised_error_report.h"
 #include "tests/fakes/fake_dialog.h"
@@ -276,62 +280,100 @@ TEST_F(ConversionRunTest, MapPointsAreWrittenInTheChosenDatum) {
   EXPECT_EQ(SlotWord(wgs84, 0, 8), DegreesToUnits(35.5));
 }
 
-TEST_F(ConversionRunTest, MoreThanOneFileOfPointsAsksWhetherToWriteThemAll) {
-  files.files["C:\\d\\tour.csv"] = CsvRows(450);
-  SetPaths("C:\\d\\tour.csv", "C:\\d\\tour.pnt");
-  const Shown question{
-      "地点が 450 点あります。1 つのファイルに書き込めるのは 200 点までです。\n\n"
-      "すべての地点を 200 点ずつ tour-1.pnt から tour-3.pnt までの 3 つのファイルに"
-      "書き込みますか？\n\n「はい」: すべての地点を書き込みます。\n"
-      "「いいえ」: 最初の 200 点だけを tour.pnt に書き込みます。",
-      "pinmover", message_style::yesNo | message_style::iconQuestion};
-  Press();
-  EXPECT_EQ(controls.shown,
-            (std::vector<Shown>{question,
-                                {"変換が終了しました。\n450 地点を次の 3 つのファイルに"
-                                 "書き込みました。\ntour-1.pnt (200 地点)\ntour-2.pnt (200 地点)\n"
-                                 "tour-3.pnt (50 地点)\nOKボタンを押して下さい。",
-                                 "終了", message_style::ok}}));
-  EXPECT_EQ(SlotByte(files.files.at("C:\\d\\tour-3.pnt"), 49, 3), 1);
-  EXPECT_FALSE(files.files.contains("C:\\d\\tour.pnt"));
-
-  files.files = {{"C:\\d\\tour.csv", CsvRows(450)}};
-  controls.shown.clear();
-  controls.yesNoAnswer = message_answer::no;
-  Press();
-  EXPECT_EQ(controls.shown,
-            (std::vector<Shown>{question,
-                                {"変換が終了しました。\n450 地点のうち、最初の 200 地点を "
-                                 "tour.pnt に書き込みました。\nOKボタンを押して下さい。",
-                                 "終了", message_style::ok}}));
-  EXPECT_EQ(SlotByte(files.files.at("C:\\d\\tour.pnt"), 199, 3), 1);
-  EXPECT_EQ(files.files.size(), 2u);
+// A map app's list is shown in the point list window before anything is written; what the user
+// leaves checked there is written, in numbered files past one file's worth.
+TEST_F(ConversionRunTest, MapAppListsAreWrittenAsChosenInThePointListWindow) {
+  const std::string wroteAll =
+      "変換が終了しました。\n450 地点を次の 3 つのファイルに書き込みました。\n"
+      "tour-1.pnt (200 地点)\ntour-2.pnt (200 地点)\ntour-3.pnt (50 地点)\nOKボタンを押して下さい。";
+  const struct {
+    const char* what;
+    std::function<bool(PointReview&)> user;
+    std::vector<std::string> written;
+    std::string completion;  // empty: the dialog stays
+  } cases[] = {
+      {"everything as it opened", [](PointReview&) { return true; },
+       {"C:\\d\\tour-1.pnt", "C:\\d\\tour-2.pnt", "C:\\d\\tour-3.pnt"}, wroteAll},
+      {"unchecked down to one file",
+       [](PointReview& review) {
+         for (std::size_t row = 200; row < review.RowCount(); ++row) review.Toggle(row);
+         return true;
+       },
+       {"C:\\d\\tour.pnt"}, "変換が終了しました。\nOKボタンを押して下さい。"},
+      {"cancelled", [](PointReview&) { return false; }, {}, ""},
+  };
+  for (const auto& run : cases) {
+    SCOPED_TRACE(run.what);
+    files.files = {{"C:\\d\\tour.csv", CsvRows(450)}};
+    controls.shown.clear();
+    controls.endResult.reset();
+    std::size_t rowsShown = 0;
+    controls.review = [&](PointReview& review) {
+      rowsShown = review.RowCount();
+      return run.user(review);
+    };
+    SetPaths("C:\\d\\tour.csv", "C:\\d\\tour.pnt");
+    Press();
+    EXPECT_EQ(rowsShown, 450u);
+    EXPECT_EQ(files.files.size(), run.written.size() + 1);
+    for (const std::string& written : run.written) {
+      ASSERT_TRUE(files.files.contains(written)) << written;
+      // Every file is full but the last, which holds the 50 left over.
+      EXPECT_EQ(SlotByte(files.files.at(written), written.ends_with("-3.pnt") ? 49 : 199, 3), 1);
+    }
+    if (run.completion.empty()) {
+      EXPECT_TRUE(controls.shown.empty());
+      EXPECT_FALSE(controls.endResult);
+    } else {
+      EXPECT_EQ(controls.shown, (std::vector<Shown>{{run.completion, "終了", message_style::ok}}));
+      EXPECT_EQ(controls.endResult, dialogResultOk);
+    }
+  }
 }
 
-TEST_F(ConversionRunTest, ReportsAreListedInOneBoxBeforeTheCompletion) {
-  std::string list = Utf8(u8"name,lat,lon\nCafé 😀,35,139\n");
-  for (int i = 0; i < 24; ++i) {
-    list += Utf8(u8"とても長い名前の地点") + std::to_string(1000000 + i) +
-            Utf8(u8"番地のさらに先にある小さな店,35,139\n");
-  }
-  files.files["many.csv"] = list;
+// Ticking "add to the existing file" writes the card's points first, slot for slot.
+TEST_F(ConversionRunTest, AddingToTheCardKeepsItsSlotsAsTheyStood) {
+  files.files["card.csv"] = CsvRows(2);
+  SetPaths("card.csv", "card.pnt");
+  Press();
+  const std::string card = files.files.at("card.pnt");
+  files.files["new.csv"] = "name,lat,lon\nNew,35,139\n";
+  controls.review = [](PointReview& review) {
+    review.SetAppending(true);
+    return true;
+  };
+  clock.now.second += 1;
+  SetPaths("new.csv", "card.pnt");
+  Press();
+  const std::string& written = files.files.at("card.pnt");
+  EXPECT_EQ(written.substr(48, 2 * 256), card.substr(48, 2 * 256));
+  EXPECT_EQ(SlotByte(written, 2, 3), 1);
+}
+
+// The window notes every change beside its point, with the name as the file gives it, so no
+// report box comes before the completion; a list made for the unit never opens the window.
+TEST_F(ConversionRunTest, ChangesAreNotedInTheWindowAndAPmfListIsConvertedAsAlways) {
+  files.files["many.csv"] = Utf8(u8"name,lat,lon\nCafé 😀,35,139\n");
+  std::string original;
+  std::string note;
+  controls.review = [&](PointReview& review) {
+    original = review.Cell(0, ReviewColumn::OriginalName);
+    note = review.Cell(0, ReviewColumn::Note);
+    return true;
+  };
   SetPaths("many.csv", "many.pnt");
   Press();
-  ASSERT_EQ(controls.shown.size(), 2u);
-  EXPECT_EQ(controls.shown[0].caption, "pinmover");
-  EXPECT_EQ(controls.shown[0].style, message_style::iconInformation);
-  const std::string& text = controls.shown[0].text;
-  EXPECT_EQ(text.rfind("変換の際に次の 26 件がありました。\n\n"
-                       "地点 1「Caf? ?」: ナビで表示できない文字 ? を 〓 にしました\n"
-                       "地点 1「Caf? ?」: アクセント付きの文字 ? をアクセントなしの文字にしました\n"
-                       "地点 2「とても長い名前の地点1000000番地のさらに先にある小さな…」: "
-                       "名前が 19 文字を超えるため、19 文字までにしました\n",
-                       0),
-            0u)
-      << text;
-  EXPECT_EQ(text.substr(text.rfind('\n')), "\nほか 6 件");
-  EXPECT_EQ(controls.shown[1].caption, "終了");
-  EXPECT_EQ(controls.endResult, dialogResultOk);
+  EXPECT_EQ(original, Utf8(u8"Caf\u00E9 \U0001F600"));
+  EXPECT_EQ(note, Utf8(u8"ナビで表示できない文字 \U0001F600 を 〓 にしました / "
+                       u8"アクセント付きの文字 \u00E9 をアクセントなしの文字にしました"));
+  ASSERT_EQ(controls.shown.size(), 1u);
+  EXPECT_EQ(controls.shown[0].caption, "終了");
+
+  files.files["tour.pmf"] = PointLines(3);
+  SetPaths("tour.pmf", "tour.pnt");
+  Press();
+  EXPECT_EQ(std::count(controls.calls.begin(), controls.calls.end(), "review"), 1);
+  EXPECT_TRUE(files.files.contains("tour.pnt"));
 }
 
 TEST_F(ConversionRunTest, AListWithNothingToConvertShowsWhatWasSkipped) {

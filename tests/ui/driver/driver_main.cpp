@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "tests/ui/driver/review_window_pose.h"
 #include "tests/ui/driver/start_up_times.h"
 #include "tests/ui/driver/ui_test.h"
 
@@ -24,8 +25,12 @@ std::wstring WindowsPath(const std::string& path) {
 }  // namespace
 
 // ui_driver [GoogleTest options] PINMOVER_EXE runs the cases;
-// ui_driver --start-up-times COUNT PROGRAM_EXE [ARGUMENT...] times starts of a program.
+// ui_driver --start-up-times COUNT PROGRAM_EXE [ARGUMENT...] times starts of a program;
+// ui_driver --pose-review PINMOVER_EXE LIST shows the point list window for a picture.
 int main(int argc, char** argv) {
+  if (argc == 4 && std::string(argv[1]) == "--pose-review") {
+    return pinmover::testing::PoseReviewWindow(WindowsPath(argv[2]), WindowsPath(argv[3]));
+  }
   if (argc >= 4 && std::string(argv[1]) == "--start-up-times") {
     std::string arguments;
     for (int i = 4; i < argc; ++i) arguments += std::string(i > 4 ? " " : "") + argv[i];

@@ -1,14 +1,12 @@
 #include <windows.h>
-#include <shellapi.h>
-#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <vector>
 
 #include "tests/ui/driver/expected_image.h"
 #include "tests/ui/driver/program_under_test.h"
+#include "tests/ui/driver/remote_memory.h"
 #include "tests/ui/driver/ui_test.h"
 #include "ui/resource_ids.h"
 
@@ -16,38 +14,6 @@ namespace pinmover::testing {
 namespace {
 
 using DropTest = UiTest;
-
-// Delivers a drop as the shell's fallback does for a window that accepts files: a DROPFILES
-// block the target can read, handed over with WM_DROPFILES. The block is written into the
-// program's own memory, since a handle of ours means nothing there.
-class RemoteDrop {
- public:
-  RemoteDrop(HANDLE process, const std::vector<std::wstring>& names) : process_(process) {
-    std::vector<char> block(sizeof(DROPFILES));
-    DROPFILES header{};
-    header.pFiles = sizeof(DROPFILES);
-    header.fWide = TRUE;
-    std::memcpy(block.data(), &header, sizeof header);
-    for (const std::wstring& name : names) {
-      const char* bytes = reinterpret_cast<const char*>(name.c_str());
-      block.insert(block.end(), bytes, bytes + (name.size() + 1) * sizeof(wchar_t));
-    }
-    block.insert(block.end(), sizeof(wchar_t), '\0');
-    memory_ = ::VirtualAllocEx(process, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE,
-                               PAGE_READWRITE);
-    if (memory_ != nullptr) {
-      ::WriteProcessMemory(process, memory_, block.data(), block.size(), nullptr);
-    }
-  }
-  ~RemoteDrop() {
-    if (memory_ != nullptr) ::VirtualFreeEx(process_, memory_, 0, MEM_RELEASE);
-  }
-  HDROP Handle() const { return static_cast<HDROP>(memory_); }
-
- private:
-  HANDLE process_;
-  void* memory_ = nullptr;
-};
 
 // Posted, as the system delivers a drop: the message box a refused drop shows must not block us.
 void Drop(ProgramUnderTest& program, const RemoteDrop& drop) {
@@ -122,6 +88,7 @@ TEST_F(DropTest, ADroppedGpxFileIsTakenAndConvertedAsTheCoreConvertsIt) {
   EXPECT_EQ(Text(program.Control(IDC_OUTPUT_PATH)), InFolder(L"Drive.pnt"));
 
   program.Click(dialog, IDOK);
+  WriteFromReview(program);
   ExpectMessageAndAnswer(program, L"終了", L"変換が終了しました。\nOKボタンを押して下さい。");
   ASSERT_TRUE(program.WaitForExit());
   std::vector<char> written = FileBytes(InFolder(L"Drive.pnt"));

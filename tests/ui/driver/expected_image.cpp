@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 #include "engine/point_conversion.h"
 #include "formats/pmf/point_list_reader.h"
 #include "platform/system_services.h"
@@ -14,6 +16,8 @@
 namespace pinmover::testing {
 
 namespace {
+
+constexpr char productName[] = "pinmover";
 
 LocalDateTime CreatedAt(const std::vector<char>& file, std::size_t slot) {
   auto byte = [&](std::size_t offset) {
@@ -54,6 +58,50 @@ std::vector<char> ExpectedPointFile(const std::string& sjisInputPath,
   return FileBytes(WideFromSjis(sjisScratchPath).value_or(L""));
 }
 
+std::vector<char> ExpectedChosenPointFile(const std::string& sjisInputPath,
+                                          const std::vector<char>& writtenFile,
+                                          const std::function<void(PointReview&)>& choose,
+                                          const std::string& sjisScratchPath) {
+  std::unique_ptr<FileSystem> files = MakeSystemFileSystem();
+  PointListReader reader(*files);
+  FormatContext formats{*files, reader};
+  PointReview review(formats, Datum::Tokyo, sjisScratchPath, productName);
+  if (review.AddList(sjisInputPath)) return {};
+  choose(review);
+  const std::vector<UnitPoint> chosen = review.ChosenPoints();
+  // Only new points take the time; a point the output held keeps its slot as it stands.
+  FakeClock clock;
+  for (std::size_t slot = 0; slot < chosen.size(); ++slot) {
+    if (!chosen[slot].record) clock.upcoming.push_back(CreatedAt(writtenFile, slot));
+  }
+  PointImage image(*files, clock);
+  ConversionRequest request;
+  request.outputPath = sjisScratchPath;
+  request.voiceCode = voiceGuidanceTable[0].code;
+  request.append = review.Appending();
+  if (WriteChosenPoints(image, chosen, request).outcome != ConversionOutcome::Converted) return {};
+  return FileBytes(WideFromSjis(sjisScratchPath).value_or(L""));
+}
+
+void WritePointFile(const std::string& sjisInputPath, const std::string& sjisOutputPath) {
+  std::unique_ptr<FileSystem> files = MakeSystemFileSystem();
+  FakeClock clock;
+  PointListReader reader(*files);
+  PointImage image(*files, clock);
+  FormatContext formats{*files, reader};
+  ConversionRequest request;
+  request.inputs = {{sjisInputPath, FormatForPath(sjisInputPath)}};
+  request.outputPath = sjisOutputPath;
+  ConvertPoints(formats, image, request, nullptr);
+}
+
+std::vector<char> FileSlot(const std::vector<char>& file, std::size_t slot) {
+  const std::size_t start = headerSize + slot * recordSize;
+  if (start + recordSize > file.size()) return {};
+  return {file.begin() + static_cast<std::ptrdiff_t>(start),
+          file.begin() + static_cast<std::ptrdiff_t>(start + recordSize)};
+}
+
 std::vector<char> FileBytes(const std::wstring& path) {
   HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               0, nullptr);
@@ -64,6 +112,12 @@ std::vector<char> FileBytes(const std::wstring& path) {
   ::CloseHandle(file);
   bytes.resize(read);
   return bytes;
+}
+
+PointFileInspection Inspect(const std::wstring& path) {
+  std::vector<char> bytes = FileBytes(path);
+  return InspectPointFile({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()},
+                          bytes.size());
 }
 
 }  // namespace pinmover::testing

@@ -2,41 +2,21 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
-#include "unitfile/point_file_inspection.h"
 #include "tests/ui/driver/expected_image.h"
 #include "tests/ui/driver/program_under_test.h"
+#include "tests/ui/driver/remote_list_view.h"
 #include "tests/ui/driver/ui_test.h"
 #include "tests/fakes/zip_writer.h"
+#include "ui/dialog/point_review.h"
 #include "ui/resource_ids.h"
 
 namespace pinmover::testing {
 namespace {
 
 using MapAppTest = UiTest;
-
-std::string Utf8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
-
-// Waypoints named P1, P2, … unless names are given.
-std::string Gpx(int count, const std::vector<std::string>& names = {}) {
-  std::string text = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<gpx version=\"1.1\">\n";
-  for (int i = 0; i < count; ++i) {
-    const std::size_t at = static_cast<std::size_t>(i);
-    const std::string name = at < names.size() ? names[at] : "P" + std::to_string(i + 1);
-    text += "<wpt lat=\"" + std::to_string(35.0 + i / 1000.0) + "\" lon=\"139.5\"><name>" + name +
-            "</name></wpt>\n";
-  }
-  return text + "</gpx>\n";
-}
-
-PointFileInspection Inspect(const std::wstring& path) {
-  std::vector<char> bytes = FileBytes(path);
-  return InspectPointFile({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()},
-                          bytes.size());
-}
 
 constexpr wchar_t finished[] = L"変換が終了しました。\nOKボタンを押して下さい。";
 
@@ -79,6 +59,7 @@ TEST_F(MapAppTest, ACp932CsvChosenThroughTheNewFilterEntryConverts) {
   EXPECT_EQ(Text(program.Control(IDC_OUTPUT_PATH)), InFolder(L"places.pnt"));
 
   program.Click(dialog, IDOK);
+  WriteFromReview(program);
   ExpectMessageAndAnswer(program, L"終了", finished);
   ASSERT_TRUE(program.WaitForExit());
   std::vector<char> written = FileBytes(InFolder(L"places.pnt"));
@@ -102,6 +83,7 @@ TEST_F(MapAppTest, TheDatumMenuChangesTheWrittenCoordinates) {
   EXPECT_EQ(Text(status), L"測地系: 世界測地系 (WGS84)");
 
   program.Click(dialog, IDOK);
+  WriteFromReview(program);
   ExpectMessageAndAnswer(program, L"終了", finished);
   ASSERT_TRUE(program.WaitForExit());
   std::vector<char> written = FileBytes(InFolder(L"tower.pnt"));
@@ -114,39 +96,12 @@ TEST_F(MapAppTest, TheDatumMenuChangesTheWrittenCoordinates) {
   EXPECT_FALSE(written == tokyo);
 }
 
-TEST_F(MapAppTest, NameChangesAreListedBeforeTheCompletion) {
-  std::wstring input =
-      WriteInFolder(L"names.gpx", Gpx(2, {Utf8(u8"東京スカイツリー天望デッキ・フロア350の南側展望窓"),
-                                          Utf8(u8"富士山 🗻 五合目")}));
-  ProgramUnderTest program(Executable(), Quoted(input), folder);
-  HWND dialog = program.MainDialog();
-  ASSERT_NE(dialog, nullptr);
-  program.Click(dialog, IDOK);
-  ExpectMessageAndAnswer(
-      program, L"pinmover",
-      L"変換の際に次の 2 件がありました。\n\n"
-      L"地点 1「東京スカイツリー天望デッキ・フロア350の南側展望窓」: "
-      L"名前が 19 文字を超えるため、19 文字までにしました\n"
-      L"地点 2「富士山 ? 五合目」: ナビで表示できない文字 ? を 〓 にしました");
-  ExpectMessageAndAnswer(program, L"終了", finished);
-  ASSERT_TRUE(program.WaitForExit());
-  PointFileInspection inspection = Inspect(InFolder(L"names.pnt"));
-  ASSERT_EQ(inspection.points.size(), 2u);
-  EXPECT_EQ(inspection.points[1].name, "富士山 〓 五合目");
-}
-
-constexpr wchar_t writeAllQuestion[] =
-    L"地点が 450 点あります。1 つのファイルに書き込めるのは 200 点までです。\n\n"
-    L"すべての地点を 200 点ずつ tour-1.pnt から tour-3.pnt までの 3 つのファイルに"
-    L"書き込みますか？\n\n「はい」: すべての地点を書き込みます。\n"
-    L"「いいえ」: 最初の 200 点だけを tour.pnt に書き込みます。";
-
-TEST_F(MapAppTest, FourHundredFiftyPointsAnsweredYesGoIntoThreeFiles) {
+TEST_F(MapAppTest, FourHundredFiftyPointsWrittenAsTheyCameGoIntoThreeFiles) {
   ProgramUnderTest program(Executable(), Quoted(WriteInFolder(L"tour.gpx", Gpx(450))), folder);
   HWND dialog = program.MainDialog();
   ASSERT_NE(dialog, nullptr);
   program.Click(dialog, IDOK);
-  ExpectMessageAndAnswer(program, L"pinmover", writeAllQuestion, IDYES);
+  WriteFromReview(program);
   ExpectMessageAndAnswer(program, L"終了",
                          L"変換が終了しました。\n450 地点を次の 3 つのファイルに書き込みました。\n"
                          L"tour-1.pnt (200 地点)\ntour-2.pnt (200 地点)\ntour-3.pnt (50 地点)\n"
@@ -164,24 +119,6 @@ TEST_F(MapAppTest, FourHundredFiftyPointsAnsweredYesGoIntoThreeFiles) {
     EXPECT_EQ(inspection.points[0].name, file.first);
   }
   EXPECT_TRUE(FileBytes(InFolder(L"tour.pnt")).empty());
-}
-
-TEST_F(MapAppTest, FourHundredFiftyPointsAnsweredNoWriteTheFirstTwoHundred) {
-  std::wstring input = WriteInFolder(L"tour.gpx", Gpx(450));
-  ProgramUnderTest program(Executable(), Quoted(input), folder);
-  HWND dialog = program.MainDialog();
-  ASSERT_NE(dialog, nullptr);
-  program.Click(dialog, IDOK);
-  ExpectMessageAndAnswer(program, L"pinmover", writeAllQuestion, IDNO);
-  ExpectMessageAndAnswer(program, L"終了",
-                         L"変換が終了しました。\n450 地点のうち、最初の 200 地点を tour.pnt "
-                         L"に書き込みました。\nOKボタンを押して下さい。");
-  ASSERT_TRUE(program.WaitForExit());
-  std::vector<char> written = FileBytes(InFolder(L"tour.pnt"));
-  ASSERT_EQ(written.size(), 64048u);
-  EXPECT_TRUE(written ==
-              ExpectedPointFile(Sjis(input), written, 1, 0, Sjis(InFolder(L"expected.pnt"))));
-  EXPECT_TRUE(FileBytes(InFolder(L"tour-1.pnt")).empty());
 }
 
 // A map as My Maps saves it: a KMZ whose doc.kml comes after its icons.
@@ -202,9 +139,13 @@ TEST_F(MapAppTest, AMyMapsKmzConvertsAndOneCutShortIsRefusedWithItsMessage) {
     HWND dialog = program.MainDialog();
     ASSERT_NE(dialog, nullptr);
     program.Click(dialog, IDOK);
-    ExpectMessageAndAnswer(program, L"pinmover",
-                           L"変換の際に次の 1 件がありました。\n\n地点 1「Caf? Mirabelle」: "
-                           L"アクセント付きの文字 ? をアクセントなしの文字にしました");
+    HWND review = program.WaitForOwnedWindow(reviewTitle);
+    ASSERT_NE(review, nullptr);
+    RemoteListView list(program.Process(), ::GetDlgItem(review, IDC_POINT_LIST));
+    EXPECT_EQ(list.Cell(0, static_cast<int>(ReviewColumn::UnitName)), L"Cafe Mirabelle");
+    EXPECT_EQ(list.Cell(0, static_cast<int>(ReviewColumn::Note)),
+              L"アクセント付きの文字 \u00E9 をアクセントなしの文字にしました");
+    WriteFromReview(program);
     ExpectMessageAndAnswer(program, L"終了", finished);
     ASSERT_TRUE(program.WaitForExit());
     std::vector<char> written = FileBytes(InFolder(L"drive.pnt"));

@@ -62,7 +62,13 @@ ProgramUnderTest::ProgramUnderTest(const std::wstring& executable,
 ProgramUnderTest::~ProgramUnderTest() {
   if (process_.hProcess == nullptr) return;
   if (::WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
-    if (mainDialog_ != nullptr) ::PostMessageW(mainDialog_, WM_COMMAND, IDCANCEL, 0);
+    if (mainDialog_ != nullptr) {
+      // A window still open over the dialog goes first: the dialog cannot end under it.
+      if (HWND owned = FindWindowOf(mainDialog_, {})) {
+        ::PostMessageW(owned, WM_COMMAND, IDCANCEL, 0);
+      }
+      ::PostMessageW(mainDialog_, WM_COMMAND, IDCANCEL, 0);
+    }
     if (::WaitForSingleObject(process_.hProcess, deadlineMs) == WAIT_TIMEOUT) {
       ::TerminateProcess(process_.hProcess, 1);
     }
@@ -84,7 +90,10 @@ HWND ProgramUnderTest::MainDialog() {
 }
 
 HWND ProgramUnderTest::WaitForOwnedWindow(const std::wstring& caption) {
-  HWND owner = MainDialog();
+  return WaitForWindowOwnedBy(MainDialog(), caption);
+}
+
+HWND ProgramUnderTest::WaitForWindowOwnedBy(HWND owner, const std::wstring& caption) {
   HWND found = nullptr;
   WaitUntil([&] { return (found = FindWindowOf(owner, caption)) != nullptr; });
   return found;
@@ -123,6 +132,19 @@ void ProgramUnderTest::ClickAndWait(HWND dialog, int id) {
   ::SendMessageTimeoutW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                         reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)), SMTO_NORMAL,
                         messageTimeoutMs, &result);
+}
+
+void ProgramUnderTest::Toggle(HWND dialog, int id) {
+  DWORD_PTR result = 0;
+  ::SendMessageTimeoutW(::GetDlgItem(dialog, id), BM_CLICK, 0, 0, SMTO_NORMAL, messageTimeoutMs,
+                        &result);
+}
+
+void ProgramUnderTest::Press(HWND dialog, int id) {
+  DWORD_PTR result = 0;
+  ::SendMessageTimeoutW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(dialog, id)),
+                        TRUE, SMTO_NORMAL, messageTimeoutMs, &result);
+  Click(dialog, id);
 }
 
 std::wstring Text(HWND window) {

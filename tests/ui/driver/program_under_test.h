@@ -20,6 +20,8 @@ class ProgramUnderTest {
   HWND MainDialog();
   // A visible dialog or message box owned by the main dialog, with this caption if given.
   HWND WaitForOwnedWindow(const std::wstring& caption = {});
+  // The same for a window of the program's that owner owns.
+  HWND WaitForWindowOwnedBy(HWND owner, const std::wstring& caption = {});
   // Once the program has handled what it was sent, the window it shows over the main dialog,
   // or nullptr. Messages sent to a thread overtake the ones posted to it, so this does not
   // wait for a posted command; it serves after a sent one or a closed box.
@@ -35,6 +37,12 @@ class ProgramUnderTest {
   void Click(HWND dialog, int id);
   // The same, when the command opens nothing: returns once the program has handled it.
   void ClickAndWait(HWND dialog, int id);
+  // A check box clicked: it ticks or unticks itself and tells the dialog; returns once the
+  // program has handled it.
+  void Toggle(HWND dialog, int id);
+  // A click with the mouse as a dialog sees it: the button takes the focus, then its command
+  // comes (posted, as with Click).
+  void Press(HWND dialog, int id);
 
  private:
   HWND FindWindowOf(HWND owner, const std::wstring& caption);

@@ -74,12 +74,35 @@ std::wstring UiTest::WriteInFolder(const std::wstring& name, std::string_view by
 
 void ExpectMessageAndAnswer(ProgramUnderTest& program, const std::wstring& caption,
                             const std::wstring& text, int button) {
-  HWND message = program.WaitForOwnedWindow();
+  ExpectMessageOverAndAnswer(program, program.MainDialog(), caption, text, button);
+}
+
+void ExpectMessageOverAndAnswer(ProgramUnderTest& program, HWND owner, const std::wstring& caption,
+                                const std::wstring& text, int button) {
+  HWND message = program.WaitForWindowOwnedBy(owner);
   ASSERT_NE(message, nullptr) << "no message " << ::testing::PrintToString(text);
   EXPECT_EQ(Text(message), caption);
   EXPECT_EQ(MessageText(message), text);
   program.Click(message, button);
   ASSERT_TRUE(program.WaitUntilClosed(message));
+}
+
+void WriteFromReview(ProgramUnderTest& program) {
+  HWND review = program.WaitForOwnedWindow(reviewTitle);
+  ASSERT_NE(review, nullptr) << "no point list window";
+  program.Press(review, IDOK);
+  ASSERT_TRUE(program.WaitUntilClosed(review));
+}
+
+std::string Gpx(int count, const std::vector<std::string>& names) {
+  std::string text = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<gpx version=\"1.1\">\n";
+  for (int i = 0; i < count; ++i) {
+    const auto at = static_cast<std::size_t>(i);
+    const std::string name = at < names.size() ? names[at] : "P" + std::to_string(i + 1);
+    text += "<wpt lat=\"" + std::to_string(35.0 + i % 1000 / 1000.0) + "\" lon=\"" +
+            std::to_string(139.5 + i / 1000 / 1000.0) + "\"><name>" + name + "</name></wpt>\n";
+  }
+  return text + "</gpx>\n";
 }
 
 namespace {
@@ -94,7 +117,12 @@ HWND FileNameField(HWND fileDialog) {
 }  // namespace
 
 void Choose(ProgramUnderTest& program, const wchar_t* title, const std::wstring& name) {
-  HWND fileDialog = program.WaitForOwnedWindow(title);
+  ChooseOver(program, program.MainDialog(), title, name);
+}
+
+void ChooseOver(ProgramUnderTest& program, HWND owner, const wchar_t* title,
+                const std::wstring& name) {
+  HWND fileDialog = program.WaitForWindowOwnedBy(owner, title);
   ASSERT_NE(fileDialog, nullptr) << "no file dialog titled as expected";
   HWND field = FileNameField(fileDialog);
   ASSERT_NE(field, nullptr);

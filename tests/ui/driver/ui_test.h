@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "tests/ui/driver/program_under_test.h"
 
@@ -31,12 +32,30 @@ class UiTest : public ::testing::Test {
 // it with the button given.
 void ExpectMessageAndAnswer(ProgramUnderTest& program, const std::wstring& caption,
                             const std::wstring& text, int button = IDOK);
+// The same for a message box over another window of the program's.
+void ExpectMessageOverAndAnswer(ProgramUnderTest& program, HWND owner, const std::wstring& caption,
+                                const std::wstring& text, int button = IDOK);
+
+inline constexpr wchar_t reviewTitle[] = L"地点の確認";
+
+// Waits for the point list window, presses 書き込む in it as a user would, and waits until it
+// has closed.
+void WriteFromReview(ProgramUnderTest& program);
+
+// UTF-8 text from a u8 literal, the sources' narrow literals being Shift-JIS.
+inline std::string Utf8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
+// A GPX file of waypoints (UTF-8) named P1, P2, … unless names are given, 0.001° apart: a
+// thousand to the north, then the next thousand east of them.
+std::string Gpx(int count, const std::vector<std::string>& names = {});
 
 inline constexpr wchar_t inputTitle[] = L"入力 ファイル指定";
 inline constexpr wchar_t outputTitle[] = L"出力 ファイル指定";
 
 // Types a name into the open file dialog of this title and confirms it, as a user would.
 void Choose(ProgramUnderTest& program, const wchar_t* title, const std::wstring& name);
+// The same for a file dialog over another window of the program's.
+void ChooseOver(ProgramUnderTest& program, HWND owner, const wchar_t* title,
+                const std::wstring& name);
 void Cancel(ProgramUnderTest& program, const wchar_t* title);
 
 // The program under test, as the driver's command line names it.
