@@ -282,14 +282,10 @@ void PointReview::MarkDuplicates(std::size_t uncheckFrom) {
 }
 
 void PointReview::ShowProblem(ReviewControls& controls, const Problem& problem) const {
+  // The window's own boxes show the application's messages too: a caption of its own, or the
+  // application's name.
   ApplicationMessages messages(controls, productName_);
-  for (const Message& message : ProblemMessages(problem, formats_.files)) {
-    if (message.caption.empty()) {
-      messages.Show(message);
-    } else {
-      controls.Show(message.text, message.caption, message.style);
-    }
-  }
+  for (const Message& message : ProblemMessages(problem, formats_.files)) messages.Show(message);
 }
 
 void PointReview::AddFiles(ReviewControls& controls) {
